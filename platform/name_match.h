@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Upper case of one code point, as file names compare on Windows (ASCII, Latin-1, Latin Extended-A,
+// Greek and Cyrillic; other code points compare as they are).
+char32_t FoldForNameCompare(char32_t cp);
+
+// True when two file names are the same name to Windows (letter case ignored).
+bool SameName(std::string_view a, std::string_view b);
+
+// True when `name` matches `pattern`, in which "*" stands for any run of characters and "?" for one;
+// letter case is ignored. This is the long-name rule only: unlike FindFirstFile, "*.cod" does not match
+// "notes.code" through its short 8.3 name.
+bool MatchesPattern(std::string_view name, std::string_view pattern);
+
+} // namespace platform

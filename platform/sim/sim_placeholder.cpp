@@ -1,0 +1,2 @@
+// The simulated platform; its pieces are added beside this file.
+namespace platform::sim {}

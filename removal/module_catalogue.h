@@ -1,0 +1,19 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace removal {
+
+// One removable feature: its check box, the box's caption ("&&" shows one "&") and the module file-name
+// patterns it removes, in order.
+struct RemovalOption {
+    std::string checkBox;
+    std::string caption;
+    std::vector<std::string> patterns;
+};
+
+// Every feature, in the order the removal run processes them. The first row, Vendor_xml, has no patterns:
+// it governs the vendor file.
+const std::vector<RemovalOption>& ModuleCatalogue();
+
+} // namespace removal

@@ -1,0 +1,27 @@
+#pragma once
+#include "platform/registry.h"
+
+#include <string>
+
+namespace tools {
+
+// A program or document for the shell to open.
+struct Launch {
+    std::string file;
+    std::string parameters;
+};
+
+// The word the user must type, exactly, before the loader wipes the phone.
+bool IsWipeConfirmed(const std::string& typed);
+
+// The maker's loader in wipe mode.
+Launch WipeLoaderLaunch(const std::string& rimCommonPath);
+
+// The maker's Desktop Manager below ProgramFilesDir, read from the registry now (may throw
+// platform::HandlerError, like GetProgramFilesDir).
+Launch DesktopManagerLaunch(platform::Registry& registry);
+
+// The help document beside the running program.
+Launch HelpLaunch(const std::string& executableFolder);
+
+} // namespace tools
