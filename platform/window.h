@@ -37,12 +37,13 @@ struct ControlSpec {
     int left = 0, top = 0, width = 0, height = 0;
     std::string caption; // "&" marks an accelerator, "&&" shows one "&" (buttons, check boxes, group boxes)
     bool useFormFont = true;
-    FontSpec font;             // when not useFormFont
-    int tabOrder = -1;         // -1: not a tab stop; otherwise the order within the parent
-    std::string hint;          // tooltip; buttons only
-    bool anchorBottom = false; // keeps its distance from the parent's bottom edge
-    bool autoSize = false;     // labels: resize to one line of the caption, keeping the top-left corner
-    bool alignRight = false;   // labels
+    FontSpec font;                  // when not useFormFont
+    int tabOrder = -1;              // -1: not a tab stop; otherwise the order within the parent
+    std::string hint;               // tooltip; buttons only
+    bool anchorBottom = false;      // keeps its distance from the parent's bottom edge
+    bool autoSize = false;          // labels: resize to one line of the caption, keeping the top-left corner
+    bool alignRight = false;        // labels
+    std::vector<std::string> items; // radio groups: the items present before the program fills the list
 };
 
 struct FormSpec {
