@@ -1,0 +1,61 @@
+#include "removal/mover.h"
+#include "install/paths.h"
+#include "platform/name_match.h"
+#include "removal/move_outcome.h"
+
+namespace removal {
+
+namespace {
+
+bool IsSelfOrParent(const std::string& name) {
+    return name == "." || name == "..";
+}
+
+} // namespace
+
+bool TargetAlreadyExists(const platform::Status& status) {
+    return status.code == platform::error::kFileExists || status.code == platform::error::kAlreadyExists;
+}
+
+void RecordMove(const platform::Status& status, const std::string& name, const std::string& targetFolder,
+                MoveReport& report) {
+    if (status.ok()) {
+        ++report.moved;
+    } else if (TargetAlreadyExists(status)) {
+        report.failures.push_back({name, "a file of that name is already in " + targetFolder});
+    } else {
+        report.failures.push_back({name, status.message});
+    }
+}
+
+void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFolder,
+                       const std::string& targetFolder, const std::string& pattern, MoveReport& report) {
+    auto entries = files.Enumerate(sourceFolder + pattern, platform::kAllAttributesMask);
+    if (!entries) {
+        return;
+    }
+    // Each entry moves as soon as it is returned, while the enumeration of the folder goes on. Windows
+    // may also match a pattern through an entry's short 8.3 name ("notes.code" for "*.cod"); only the
+    // name the user sees decides.
+    do {
+        const std::string name = entries->Current().name;
+        if (IsSelfOrParent(name) || !platform::MatchesPattern(name, pattern)) {
+            continue;
+        }
+        RecordMove(files.MoveEntry(sourceFolder + name, targetFolder + name), name, targetFolder, report);
+    } while (entries->Next());
+}
+
+void RemoveModules(platform::FileSystem& files, const std::string& rimCommonPath, const std::string& osName,
+                   const std::string& pattern, MoveReport& report) {
+    MoveMatchingFiles(files, install::JavaDir(rimCommonPath, osName),
+                      install::RemovedDir(rimCommonPath, osName), pattern, report);
+}
+
+void RestoreModules(platform::FileSystem& files, const std::string& rimCommonPath, const std::string& osName,
+                    const std::string& pattern, MoveReport& report) {
+    MoveMatchingFiles(files, install::RemovedDir(rimCommonPath, osName),
+                      install::JavaDir(rimCommonPath, osName), pattern, report);
+}
+
+} // namespace removal
