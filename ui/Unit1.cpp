@@ -1,0 +1,179 @@
+#include "ui/Unit1.h"
+
+#include "install/catalogue.h"
+#include "install/program_files.h"
+#include "removal/move_report.h"
+#include "removal/runs.h"
+#include "ui/control_table.h"
+#include "ui/texts.h"
+
+#include <stdexcept>
+
+namespace ui {
+
+namespace {
+
+struct Wiring {
+    const char* control;
+    TForm1::Handler handler;
+};
+
+// Which handler each control's click runs; controls not listed have none.
+const Wiring kWiring[] = {
+    {"OSSelectionRadioGroup", &TForm1::OSSelectionRadioGroupClick},
+    {"ConfirmOSChoice", &TForm1::ConfirmOSChoiceClick},
+    {"ExcecuteSelectionButton", &TForm1::ExcecuteSelectionButtonClick},
+    {"resetfile", &TForm1::resetfileClick},
+    {"Button1", &TForm1::Button1Click},
+    {"Button3", &TForm1::Button3Click},
+    {"Help", &TForm1::HelpClick},
+    {"ExitButton", &TForm1::ExitButtonClick},
+    {"yahoo", &TForm1::yahooClick},
+    {"aim", &TForm1::aimClick},
+    {"msn", &TForm1::msnClick},
+};
+
+platform::Control& Required(platform::Form& window, const std::string& name) {
+    platform::Control* control = window.FindControl(name);
+    if (control == nullptr) {
+        throw std::logic_error("the main window has no control named " + name);
+    }
+    return *control;
+}
+
+} // namespace
+
+TForm1::TForm1(app::AppState& state, platform::Platform& platform)
+    : state_(state), platform_(platform), window_(platform.windows.CreateForm(MainFormSpec())) {
+    for (const platform::ControlSpec& spec : MainControls()) {
+        std::function<void()> onClick;
+        for (const Wiring& wiring : kWiring) {
+            if (spec.name == wiring.control) {
+                onClick = [this, handler = wiring.handler] { Dispatch(handler); };
+            }
+        }
+        window_->AddControl(spec, std::move(onClick));
+    }
+    OSSelectionRadioGroup = &Required(*window_, "OSSelectionRadioGroup");
+    OSConfirmed = &Required(*window_, "OSConfirmed");
+    platform_.dialogs.SetOwner(window_->Handle());
+}
+
+void TForm1::Dispatch(Handler handler) {
+    try {
+        (this->*handler)();
+    } catch (const platform::HandlerError& error) {
+        platform_.dialogs.ShowErrorBox(error.what());
+    }
+}
+
+// Finds the maker's folders, then lists the installed operating systems. A registry error stops it before
+// the list is touched, so the placeholders stay and RimCommonPath stays empty.
+void TForm1::FormCreate() {
+    state_.RimCommonPath = install::LocateRimCommonPath(platform_.registry, platform_.files);
+    Fill();
+}
+
+void TForm1::Fill() {
+    OSSelectionRadioGroup->ClearItems();
+    const auto names = install::ListOperatingSystems(platform_.files, state_.RimCommonPath);
+    if (!names) {
+        platform_.dialogs.ShowMessage(texts::kNoOperatingSystems);
+        return;
+    }
+    for (const std::string& name : *names) {
+        OSSelectionRadioGroup->AddItem(name);
+    }
+}
+
+// Runs only when a different item is chosen, so a confirmed choice survives a click on itself.
+void TForm1::OSSelectionRadioGroupClick() {
+    state_.OSChoiceConfirmed = false;
+    OSConfirmed->SetCaption("");
+}
+
+void TForm1::ConfirmOSChoiceClick() {
+    const int index = OSSelectionRadioGroup->ItemIndex();
+    const auto items = OSSelectionRadioGroup->Items();
+    if (index < 0 || static_cast<std::size_t>(index) >= items.size()) {
+        platform_.dialogs.ShowMessage(texts::kSelectFirst);
+        return;
+    }
+    OSConfirmed->SetCaption(items[static_cast<std::size_t>(index)]);
+    state_.OSChoiceConfirmed = true;
+}
+
+void TForm1::ExcecuteSelectionButtonClick() {
+    if (!GuardConfirmed()) {
+        return;
+    }
+    const auto report = removal::RunRemoval(platform_.files, state_.RimCommonPath, OSName(),
+                                            [this](const std::string& checkBox) { return Ticked(checkBox); });
+    platform_.dialogs.ShowMessage(removal::CompletionMessage(report));
+}
+
+void TForm1::resetfileClick() {
+    if (!GuardConfirmed()) {
+        return;
+    }
+    const auto report = removal::RunRestore(platform_.files, state_.RimCommonPath, OSName());
+    platform_.dialogs.ShowMessage(removal::CompletionMessage(report));
+}
+
+void TForm1::Button3Click() {
+    const std::string typed =
+        platform_.dialogs.InputBox(texts::kWipeCaption, texts::kWipePrompt, "", texts::kWipeMaxLength);
+    if (!tools::IsWipeConfirmed(typed)) {
+        platform_.dialogs.ShowMessage(texts::kActionCanceled);
+        return;
+    }
+    Open(tools::WipeLoaderLaunch(state_.RimCommonPath));
+}
+
+void TForm1::Button1Click() {
+    if (!platform_.dialogs.AskErrorOkCancel(texts::kDesktopManagerCaption, texts::kDesktopManagerQuestion)) {
+        return;
+    }
+    Open(tools::DesktopManagerLaunch(platform_.registry));
+}
+
+void TForm1::HelpClick() {
+    Open(tools::HelpLaunch(platform_.shell.ExecutableFolder()));
+}
+
+// Leaves every file as it is: no question, no putting back.
+void TForm1::ExitButtonClick() {
+    window_->Close();
+}
+
+// The removal and restore runs act only on a confirmed choice.
+bool TForm1::GuardConfirmed() {
+    if (!state_.OSChoiceConfirmed) {
+        platform_.dialogs.ShowMessage(texts::kConfirmFirst);
+    }
+    return state_.OSChoiceConfirmed;
+}
+
+// The confirmed name is the label's caption, read afresh for every run.
+std::string TForm1::OSName() const {
+    return OSConfirmed->Caption();
+}
+
+bool TForm1::Ticked(const std::string& checkBox) const {
+    const platform::Control* box = window_->FindControl(checkBox);
+    return box != nullptr && box->Checked();
+}
+
+// A program that does not start is reported, so the user is not left waiting for it. An empty file
+// (the program's own folder unknown) has nothing to open.
+void TForm1::Open(const tools::Launch& launch) {
+    if (launch.file.empty()) {
+        return;
+    }
+    const platform::Status status = platform_.shell.Open(launch.file, launch.parameters, window_->Handle());
+    if (!status.ok()) {
+        platform_.dialogs.ShowMessage(texts::CouldNotStart(launch.file, status.message));
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+
+// What the main window says to the user, in one place. Control captions and hints live in the control
+// table; the outcome of a removal or restore run is worded by removal::CompletionMessage.
+namespace ui::texts {
+
+inline constexpr char kNoOperatingSystems[] = "No Operating Systems could be found";
+inline constexpr char kSelectFirst[] = "Please select an Operating System first.";
+inline constexpr char kConfirmFirst[] = "Please confirm an Operating System first.";
+
+inline constexpr char kWipeCaption[] = "Wipe Phone";
+inline constexpr char kWipePrompt[] =
+    "This will Wipe (brick nuke) your phone. Enter    WipeMyDevice    to continue.";
+inline constexpr int kWipeMaxLength = 255;
+inline constexpr char kActionCanceled[] = "Action Canceled";
+
+inline constexpr char kDesktopManagerCaption[] = "Error";
+inline constexpr char kDesktopManagerQuestion[] = "Run Desktop Manager?";
+
+// A program or document the shell could not open, with the system's reason.
+inline std::string CouldNotStart(const std::string& file, const std::string& reason) {
+    return "Could not start " + file + ".\n\n" + reason;
+}
+
+} // namespace ui::texts
