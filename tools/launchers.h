@@ -21,7 +21,8 @@ Launch WipeLoaderLaunch(const std::string& rimCommonPath);
 // platform::HandlerError, like GetProgramFilesDir).
 Launch DesktopManagerLaunch(platform::Registry& registry);
 
-// The help document beside the running program.
+// The help document beside the running program, never one in the current folder. An empty folder
+// (the program's own folder unknown) gives an empty file: nothing to open.
 Launch HelpLaunch(const std::string& executableFolder);
 
 } // namespace tools
