@@ -1,2 +1,0 @@
-// The simulated platform; its pieces are added beside this file.
-namespace platform::sim {}
