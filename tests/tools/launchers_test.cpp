@@ -1,0 +1,100 @@
+#include "platform/sim/sim_registry.h"
+#include "tools/launchers.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using platform::HandlerError;
+using platform::sim::SimRegistry;
+
+const char* const kKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+const char* const kValue = "ProgramFilesDir";
+
+TEST(WipeConfirmation, OnlyTheExactWordConfirms) {
+    EXPECT_TRUE(tools::IsWipeConfirmed("WipeMyDevice"));
+    const std::string refused[] = {
+        "",
+        "wipemydevice",
+        "WIPEMYDEVICE",
+        "WipeMyDevice ",
+        " WipeMyDevice",
+        "    WipeMyDevice    ", // copied with the prompt's blanks
+        "WipeMyDevic",
+        "WipeMyDevices",
+        "WipeMyDevice\r\n",
+        std::string("WipeMyDevice\0", 13),
+        std::string(255, 'W'),
+    };
+    for (const std::string& typed : refused) {
+        EXPECT_FALSE(tools::IsWipeConfirmed(typed)) << '"' << typed << '"';
+    }
+}
+
+TEST(WipeLoader, StartsTheLoaderBelowTheCommonFilesFolderInWipeMode) {
+    const tools::Launch launch =
+        tools::WipeLoaderLaunch("C:\\Program Files\\Common Files\\Research In Motion\\");
+    EXPECT_EQ(launch.file, "C:\\Program Files\\Common Files\\Research In Motion\\AppLoader\\loader.exe");
+    EXPECT_EQ(launch.parameters, "/nojvm");
+}
+
+TEST(DesktopManager, StartsTheProgramBelowProgramFilesDirWithoutParameters) {
+    SimRegistry registry;
+    registry.SetString(kKey, kValue, "C:\\Program Files");
+    const tools::Launch launch = tools::DesktopManagerLaunch(registry);
+    EXPECT_EQ(launch.file, "C:\\Program Files\\Research In Motion\\BlackBerry\\DesktopMgr.exe");
+    EXPECT_EQ(launch.parameters, "");
+}
+
+TEST(DesktopManager, ReadsTheRegistryAgainOnEveryLaunch) {
+    SimRegistry registry;
+    registry.SetString(kKey, kValue, "C:\\Program Files");
+    tools::DesktopManagerLaunch(registry);
+    registry.SetString(kKey, kValue, "D:\\Apps");
+    EXPECT_EQ(tools::DesktopManagerLaunch(registry).file,
+              "D:\\Apps\\Research In Motion\\BlackBerry\\DesktopMgr.exe");
+}
+
+TEST(DesktopManager, RegistryErrorsStopTheLaunch) {
+    SimRegistry wrongType;
+    wrongType.SetValue(kKey, kValue, platform::regtype::kDWord, {1, 0, 0, 0});
+    SimRegistry unreadable;
+    unreadable.SetString(kKey, kValue, "C:\\Program Files");
+    unreadable.InjectReadFailure(kKey, kValue);
+
+    const std::pair<SimRegistry*, std::string> cases[] = {
+        {&wrongType, "Invalid data type for 'ProgramFilesDir'"},
+        {&unreadable, "Failed to get data for 'ProgramFilesDir'"},
+    };
+    for (const auto& [registry, message] : cases) {
+        try {
+            tools::DesktopManagerLaunch(*registry);
+            ADD_FAILURE() << "no error for: " << message;
+        } catch (const HandlerError& error) {
+            EXPECT_EQ(error.what(), message);
+        }
+    }
+}
+
+TEST(Help, OpensTheDocumentBesideTheProgram) {
+    struct Case {
+        std::string executableFolder;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"C:\\Program Files\\Trimlode\\", "C:\\Program Files\\Trimlode\\Trimlode.chm"},
+        {"D:\\Tools\\Trimlode", "D:\\Tools\\Trimlode\\Trimlode.chm"},
+        {"\\\\server\\share\\Trimlode\\", "\\\\server\\share\\Trimlode\\Trimlode.chm"},
+        {"C:\\Users\\J\xC3\xBCrgen\\Werkzeuge\\", "C:\\Users\\J\xC3\xBCrgen\\Werkzeuge\\Trimlode.chm"},
+        {"", ""}, // the program's folder unknown: nothing, rather than a file of the current folder
+    };
+    for (const Case& c : cases) {
+        const tools::Launch launch = tools::HelpLaunch(c.executableFolder);
+        EXPECT_EQ(launch.file, c.expected) << c.executableFolder;
+        EXPECT_EQ(launch.parameters, "");
+    }
+}
+
+} // namespace
