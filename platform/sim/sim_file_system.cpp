@@ -45,12 +45,6 @@ struct SimFileSystem::Node {
         return owned;
     }
 
-    // True when this entry or anything below it is held open by another program.
-    bool HoldsLock() const {
-        return locked || std::any_of(children.begin(), children.end(),
-                                     [](const std::unique_ptr<Node>& c) { return c->HoldsLock(); });
-    }
-
     bool IsWithin(const Node* folder) const {
         for (const Node* n = this; n != nullptr; n = n->parent) {
             if (n == folder) {
@@ -64,6 +58,8 @@ struct SimFileSystem::Node {
 namespace {
 
 using Node = SimFileSystem::Node;
+
+constexpr std::uint32_t kInvalidParameter = 87;
 
 struct ParsedPath {
     std::string drive; // "C:", upper case
@@ -373,22 +369,16 @@ Status SimFileSystem::Move(const std::string& from, const std::string& to, bool 
         return Failure(error::kNotSameDevice);
     }
     if (target->parent->IsWithin(moving)) {
-        return Failure(error::kSharingViolation); // a folder cannot move into itself
+        return Failure(kInvalidParameter); // a folder cannot move into itself
     }
     Node* existing = target->node;
     if (existing != nullptr && existing != moving) {
         if (!replace) {
             return Failure(error::kAlreadyExists);
         }
-        if (existing->IsFolder() || moving->IsFolder() || (existing->attributes & attr::kReadOnly) != 0) {
+        if (existing->IsFolder() || existing->locked) {
             return Failure(error::kAccessDenied);
         }
-        if (existing->locked) {
-            return Failure(error::kSharingViolation);
-        }
-    }
-    if (moving->IsFolder() && moving->HoldsLock()) {
-        return Failure(error::kAccessDenied); // an open file pins its folder
     }
     if (existing == moving) {
         moving->name = target->leaf; // a change of letter case only

@@ -39,7 +39,7 @@ public:
     void SetAttributes(const std::string& path, std::uint32_t attributes);
     // The next `operation` ("move" by source path, "mkdir", "delete") on `path` fails once with `code`.
     void InjectFault(const std::string& operation, const std::string& path, std::uint32_t code);
-    // A locked file cannot be moved, replaced or deleted (sharing violation), and its folder cannot move.
+    // A locked file cannot be moved or deleted (sharing violation) nor replaced (access denied).
     void Lock(const std::string& path);
     void Unlock(const std::string& path);
 

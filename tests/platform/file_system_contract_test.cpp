@@ -1,9 +1,11 @@
 // The file-system contract, run against the simulation natively and against Win32 under Wine.
 //
-// Where Wine differs from Windows (checked against Wine 8):
-// - Failure texts come from Wine's own message table, so only codes are compared, not texts.
-// - Wine lists a folder sorted by name, so enumeration order is tested on the simulation only
-//   (sim_test.cpp).
+// Where Wine differs from Windows (checked against Wine 8), so no test here relies on either:
+// - Failure texts come from Wine's own message table: only codes are compared, not texts.
+// - Wine lists a folder sorted by name: enumeration order is tested on the simulation only (sim_test.cpp).
+// - A rename that changes only the letter case succeeds but keeps the old spelling.
+// - A folder holding a file that another program has open can be moved; Windows refuses.
+// - Replacing a read-only file succeeds; Windows refuses with access denied.
 #include "platform/file_system.h"
 #include "tests/support/fixtures.h"
 
@@ -236,8 +238,8 @@ TEST_F(FileContract, FolderMovesWhole) {
     EXPECT_EQ(fixture->ReadFile(root + "removed\\net_rim_bundle\\inner\\two.cod"), "2");
 
     // Into itself is refused and changes nothing.
-    EXPECT_FALSE(
-        files.MoveEntry(root + "removed\\net_rim_bundle", root + "removed\\net_rim_bundle\\inner\\x").ok());
+    const std::string inside = root + "removed\\net_rim_bundle\\inner\\x";
+    EXPECT_EQ(files.MoveEntry(root + "removed\\net_rim_bundle", inside).code, 87u); // ERROR_INVALID_PARAMETER
     EXPECT_EQ(fixture->List(root + "removed\\net_rim_bundle"), (Names{"inner", "one.cod"}));
 }
 
@@ -326,15 +328,31 @@ TEST_F(FileContract, LockedFileRefusesToMoveOrGo) {
     EXPECT_EQ(files.MoveEntryReplacing(root + "java\\busy.cod", root + "removed\\busy.cod").code,
               platform::error::kSharingViolation);
     EXPECT_EQ(files.RemoveFile(root + "java\\busy.cod").code, platform::error::kSharingViolation);
-    EXPECT_FALSE(files.MoveEntryReplacing(root + "java\\stale.cod", root + "removed\\stale.cod").ok());
-    EXPECT_EQ(fixture->ReadFile(root + "java\\busy.cod"), "b");
-    EXPECT_EQ(fixture->ReadFile(root + "java\\stale.cod"), "n");
+    EXPECT_EQ(files.MoveEntryReplacing(root + "java\\stale.cod", root + "removed\\stale.cod").code,
+              platform::error::kAccessDenied);
 
     fixture->Unlock(root + "java\\busy.cod");
     fixture->Unlock(root + "removed\\stale.cod");
+    EXPECT_EQ(fixture->ReadFile(root + "java\\busy.cod"), "b");
+    EXPECT_EQ(fixture->ReadFile(root + "removed\\stale.cod"), "s");
     EXPECT_TRUE(files.MoveEntry(root + "java\\busy.cod", root + "removed\\busy.cod").ok());
     EXPECT_TRUE(files.MoveEntryReplacing(root + "java\\stale.cod", root + "removed\\stale.cod").ok());
     EXPECT_EQ(fixture->ReadFile(root + "removed\\stale.cod"), "n");
+}
+
+TEST_F(FileContract, PathsLongerThanTheClassicLimitWork) {
+    std::string deep = root;
+    for (int level = 0; deep.size() < 300; ++level) {
+        deep += "level-" + std::to_string(level) + "-" + std::string(40, 'x') + "\\";
+    }
+    fixture->MakeFolders(deep + "java");
+    fixture->WriteFile(deep + "java\\net_rim_vad.cod", "v");
+    EXPECT_TRUE(files.MakeFolder(deep + "removed").ok());
+    EXPECT_EQ(Enumerated(deep + "java\\*.cod", platform::kAllAttributesMask), Names{"net_rim_vad.cod"});
+    EXPECT_TRUE(files.MoveEntry(deep + "java\\net_rim_vad.cod", deep + "removed\\net_rim_vad.cod").ok());
+    EXPECT_TRUE(files.FileExists(deep + "removed\\net_rim_vad.cod"));
+    EXPECT_TRUE(files.RemoveFile(deep + "removed\\net_rim_vad.cod").ok());
+    EXPECT_TRUE(fixture->List(deep + "removed").empty());
 }
 
 TEST_F(FileContract, InjectedFaultsFailOnceWithTheirCode) {

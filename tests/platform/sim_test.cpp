@@ -80,17 +80,6 @@ TEST(SimFileSystem, DrivesPathsAndNames) {
     EXPECT_EQ(files.Content("D:\\Apps\\TOOL.exe"), "t");
 }
 
-TEST(SimFileSystem, LockedFilePinsItsFolder) {
-    SimFileSystem files;
-    files.AddFile("C:\\java\\bundle\\busy.cod", "");
-    files.AddFolder("C:\\removed");
-    files.Lock("C:\\java\\bundle\\busy.cod");
-    EXPECT_EQ(files.MoveEntry("C:\\java\\bundle", "C:\\removed\\bundle").code,
-              platform::error::kAccessDenied);
-    files.Unlock("C:\\java\\bundle\\busy.cod");
-    EXPECT_TRUE(files.MoveEntry("C:\\java\\bundle", "C:\\removed\\bundle").ok());
-}
-
 TEST(SimFileSystem, SetUpRefusesImpossibleEntries) {
     SimFileSystem files;
     files.AddFile("C:\\a\\file", "");

@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/dialogs.h"
+
+namespace platform::win32 {
+
+// The program's dialogs as system message boxes (and our own input box), modal to the owner window.
+class Win32Dialogs : public Dialogs {
+public:
+    void SetOwner(WindowHandle owner) override { owner_ = owner; }
+    void ShowMessage(const std::string& text) override;
+    bool AskErrorOkCancel(const std::string& caption, const std::string& text) override;
+    std::string InputBox(const std::string& caption, const std::string& prompt,
+                         const std::string& defaultText, int maxLength) override;
+    void ShowErrorBox(const std::string& text) override;
+
+private:
+    WindowHandle owner_ = nullptr;
+};
+
+} // namespace platform::win32

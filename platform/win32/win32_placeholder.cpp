@@ -1,2 +1,0 @@
-// The Win32 platform; its pieces are added beside this file.
-namespace platform::win32 {}

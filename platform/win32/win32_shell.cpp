@@ -1,0 +1,65 @@
+#include "platform/win32/win32_shell.h"
+
+#include "platform/win32/system_error.h"
+#include "platform/win32/wide.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+namespace platform::win32 {
+
+unsigned long ShellExecuteError(long long result) {
+    switch (result) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_FORMAT:
+    case SE_ERR_ACCESSDENIED:
+        return static_cast<unsigned long>(result);
+    case SE_ERR_SHARE:
+        return ERROR_SHARING_VIOLATION;
+    case SE_ERR_ASSOCINCOMPLETE:
+    case SE_ERR_NOASSOC:
+        return ERROR_NO_ASSOCIATION;
+    case SE_ERR_DDETIMEOUT:
+    case SE_ERR_DDEFAIL:
+    case SE_ERR_DDEBUSY:
+        return ERROR_DDE_FAIL;
+    case SE_ERR_DLLNOTFOUND:
+        return ERROR_DLL_NOT_FOUND;
+    default:
+        return ERROR_NOT_ENOUGH_MEMORY; // 0 and SE_ERR_OOM
+    }
+}
+
+Status Win32Shell::Open(const std::string& file, const std::string& parameters, WindowHandle owner) {
+    const std::wstring wideFile = Widen(file);
+    const std::wstring wideParameters = Widen(parameters);
+    const HINSTANCE result =
+        ShellExecuteW(static_cast<HWND>(owner), nullptr, wideFile.c_str(),
+                      wideParameters.empty() ? nullptr : wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
+    // The result is an HINSTANCE only in name: a number above 32 means success.
+    const auto code = static_cast<long long>(reinterpret_cast<INT_PTR>(result));
+    if (code <= 32) {
+        return StatusOf(ShellExecuteError(code));
+    }
+    return Status::Success();
+}
+
+std::string Win32Shell::ExecutableFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2); // truncated: try again with more room
+    }
+    return Narrow(path.substr(0, path.find_last_of(L"\\/") + 1));
+}
+
+} // namespace platform::win32

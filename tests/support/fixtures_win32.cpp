@@ -1,0 +1,242 @@
+// The fixtures of Windows builds: a real scratch folder below the temp folder and a real scratch key
+// below HKEY_LOCAL_MACHINE (32-bit view), both removed afterwards. No fault injection here.
+#include "tests/support/fixtures.h"
+
+#include "platform/win32/handles.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_registry.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+
+namespace testsupport {
+namespace {
+
+using platform::win32::FileHandle;
+using platform::win32::FindHandle;
+using platform::win32::Narrow;
+using platform::win32::RegistryKey;
+using platform::win32::Widen;
+using platform::win32::WidePath;
+
+// A name no other run or fixture uses at the same time.
+std::wstring UniqueSuffix() {
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter.QuadPart);
+}
+
+std::wstring TempFolder() {
+    std::wstring path(MAX_PATH + 1, L'\0');
+    for (;;) {
+        const DWORD length = GetTempPathW(static_cast<DWORD>(path.size()), path.data());
+        if (length == 0) {
+            throw std::runtime_error("no temp folder");
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(length + 1);
+    }
+}
+
+// Names in a folder, without "." and "..".
+std::vector<std::wstring> Entries(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW data;
+    FindHandle find(FindFirstFileExW(WidePath(Narrow(folder + L"\\*")).c_str(), FindExInfoBasic, &data,
+                                     FindExSearchNameMatch, nullptr, 0));
+    for (bool more = find.Valid(); more; more = FindNextFileW(find.Get(), &data)) {
+        const std::wstring name = data.cFileName;
+        if (name != L"." && name != L"..") {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+void DeleteTree(const std::wstring& path) {
+    const std::wstring wide = WidePath(Narrow(path));
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return;
+    }
+    SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL | (attributes & FILE_ATTRIBUTE_DIRECTORY));
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        DeleteFileW(wide.c_str());
+        return;
+    }
+    for (const auto& name : Entries(path)) {
+        DeleteTree(path + L"\\" + name);
+    }
+    RemoveDirectoryW(wide.c_str());
+}
+
+class Win32FileFixture : public FileFixture {
+public:
+    Win32FileFixture() {
+        const std::wstring temp = TempFolder();
+        for (int attempt = 0; root_.empty(); ++attempt) {
+            const std::wstring candidate =
+                temp + L"TrimlodeTest-" + UniqueSuffix() + L"-" + std::to_wstring(attempt);
+            if (CreateDirectoryW(candidate.c_str(), nullptr)) {
+                root_ = candidate + L"\\";
+            } else if (GetLastError() != ERROR_ALREADY_EXISTS || attempt > 100) {
+                throw std::runtime_error("cannot create a scratch folder");
+            }
+        }
+    }
+    ~Win32FileFixture() override {
+        locks_.clear();
+        DeleteTree(root_.substr(0, root_.size() - 1));
+    }
+
+    platform::FileSystem& Files() override { return files_; }
+    std::string Root() const override { return Narrow(root_); }
+
+    void MakeFolders(const std::string& path) override {
+        const std::wstring wide = Widen(path);
+        for (std::size_t cut = wide.find(L'\\', 3); cut != std::wstring::npos;
+             cut = wide.find(L'\\', cut + 1)) {
+            CreateDirectoryW(WidePath(Narrow(wide.substr(0, cut))).c_str(), nullptr);
+        }
+        CreateDirectoryW(WidePath(path).c_str(), nullptr);
+        if (!Exists(path)) {
+            throw std::runtime_error("cannot create folder " + path);
+        }
+    }
+
+    void WriteFile(const std::string& path, const std::string& content) override {
+        FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD written = 0;
+        if (!file.Valid() ||
+            !::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr)) {
+            throw std::runtime_error("cannot write " + path);
+        }
+    }
+
+    std::optional<std::string> ReadFile(const std::string& path) override {
+        FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) {
+            return std::nullopt;
+        }
+        std::string content;
+        char buffer[4096];
+        DWORD read = 0;
+        while (::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
+            content.append(buffer, read);
+        }
+        return content;
+    }
+
+    void SetAttributes(const std::string& path, std::uint32_t attributes) override {
+        const DWORD bits = attributes & ~platform::attr::kDirectory;
+        if (!SetFileAttributesW(WidePath(path).c_str(), bits == 0 ? FILE_ATTRIBUTE_NORMAL : bits)) {
+            throw std::runtime_error("cannot set attributes of " + path);
+        }
+    }
+
+    bool Exists(const std::string& path) override {
+        return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+    std::vector<std::string> List(const std::string& folder) override {
+        std::vector<std::string> names;
+        for (const auto& name : Entries(Widen(folder))) {
+            names.push_back(Narrow(name));
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    void Lock(const std::string& path) override {
+        FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.Valid()) {
+            throw std::runtime_error("cannot lock " + path);
+        }
+        locks_[path] = std::move(file);
+    }
+
+    void Unlock(const std::string& path) override { locks_.erase(path); }
+
+    bool CanInjectFaults() const override { return false; }
+    void InjectFault(const std::string&, const std::string&, std::uint32_t) override {
+        throw std::logic_error("fault injection exists only in the simulation");
+    }
+
+private:
+    platform::win32::Win32FileSystem files_;
+    std::wstring root_;
+    std::map<std::string, FileHandle> locks_;
+};
+
+class Win32RegistryFixture : public RegistryFixture {
+public:
+    Win32RegistryFixture() : path_(L"SOFTWARE\\TrimlodeTest-" + UniqueSuffix()) {
+        HKEY created = nullptr;
+        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path_.c_str(), 0, nullptr, 0,
+                            KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &created, nullptr) != ERROR_SUCCESS) {
+            throw std::runtime_error("cannot create a scratch registry key");
+        }
+        key_ = RegistryKey(created);
+    }
+    ~Win32RegistryFixture() override {
+        RegDeleteTreeW(key_.Get(), nullptr);
+        key_.Reset();
+        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, path_.c_str(), KEY_WOW64_32KEY, 0);
+    }
+
+    platform::Registry& Registry() override { return registry_; }
+    std::string ScratchKey() const override { return Narrow(path_); }
+
+    void SetValue(const std::string& name, std::uint32_t type,
+                  const std::vector<std::uint8_t>& data) override {
+        if (RegSetValueExW(key_.Get(), Widen(name).c_str(), 0, type, data.empty() ? nullptr : data.data(),
+                           static_cast<DWORD>(data.size())) != ERROR_SUCCESS) {
+            throw std::runtime_error("cannot set registry value " + name);
+        }
+    }
+
+    void SetString(const std::string& name, const std::string& utf8, std::uint32_t type) override {
+        const std::wstring text = Widen(utf8);
+        std::vector<std::uint8_t> data;
+        for (wchar_t unit : text) {
+            data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+            data.push_back(static_cast<std::uint8_t>((unit >> 8) & 0xFF));
+        }
+        data.push_back(0);
+        data.push_back(0);
+        SetValue(name, type, data);
+    }
+
+    bool CanInjectFaults() const override { return false; }
+    void InjectReadFailure(const std::string&) override {
+        throw std::logic_error("fault injection exists only in the simulation");
+    }
+
+private:
+    platform::win32::Win32Registry registry_;
+    std::wstring path_;
+    RegistryKey key_;
+};
+
+} // namespace
+
+std::unique_ptr<FileFixture> MakeFileFixture() {
+    return std::make_unique<Win32FileFixture>();
+}
+
+std::unique_ptr<RegistryFixture> MakeRegistryFixture() {
+    return std::make_unique<Win32RegistryFixture>();
+}
+
+} // namespace testsupport
