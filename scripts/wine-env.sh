@@ -16,6 +16,8 @@ trimlode_wine_prefix() {
             wineboot --init >/dev/null 2>&1 || true
             # No window manager on the virtual display: unmanaged windows close without Wine's 2 s wait.
             wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+            # Wine marks every name that starts with "." hidden, as Unix would; Windows does not.
+            wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f >/dev/null 2>&1
             wineserver -w
             touch "$WINEPREFIX/.trimlode-ready"
         fi

@@ -6,6 +6,7 @@
 // - A rename that changes only the letter case succeeds but keeps the old spelling.
 // - A folder holding a file that another program has open can be moved; Windows refuses.
 // - Replacing a read-only file succeeds; Windows refuses with access denied.
+// - Names starting with "." are hidden unless the prefix sets ShowDotFiles (scripts/wine-env.sh does).
 #include "platform/file_system.h"
 #include "tests/support/fixtures.h"
 
@@ -128,6 +129,12 @@ TEST_F(FileContract, DotEntriesComeFirstAndOnlyForPatternsThatMatchThem) {
     EXPECT_EQ(listed[0], ".");
     EXPECT_EQ(listed[1], "..");
     EXPECT_EQ(SortedEnumerated(dir + "4*", platform::kDirectoryMask), (Names{"4.5.0.44", "4.5.0.52"}));
+
+    // Names that merely start with a dot are ordinary entries, not dot entries and not hidden.
+    fixture->MakeFolders(dir + "..4.5");
+    fixture->WriteFile(dir + ".profile", "");
+    EXPECT_EQ(SortedEnumerated(dir + ".*", platform::kDirectoryMask),
+              (Names{".", "..", "..4.5", ".profile"}));
 }
 
 TEST_F(FileContract, EnumerationThatFindsNothingDoesNotStart) {
