@@ -58,6 +58,7 @@ step "build native" configure_and_build native
 step "build win32" configure_and_build win32
 step "build win64" configure_and_build win64
 step "tests native" run_ctest native
+step "demo on a virtual screen (Wine)" env -u DISPLAY bash demo/start.sh build/win32
 step "virtual display" start_display
 step "wine prefix" trimlode_wine_prefix
 step "tests win32 (Wine)" run_ctest win32

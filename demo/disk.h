@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Plain Win32 file operations for seeding the demo installation and for checking the disk from the
+// end-to-end driver. Paths are UTF-8 with backslashes; every failure throws std::runtime_error naming the
+// path and the system's reason.
+namespace demo::disk {
+
+void MakeFolders(const std::string& path); // every missing level; an existing folder is fine
+void WriteFile(const std::string& path, const std::string& content);
+std::optional<std::string> ReadFile(const std::string& path); // nullopt: no such file
+bool Exists(const std::string& path);                         // file or folder
+bool IsFolder(const std::string& path);
+// Entry names of a folder (no "." or ".."), sorted; empty when the folder does not exist.
+std::vector<std::string> List(const std::string& folder);
+// Removes a file or a folder with everything below it; a missing path is fine.
+void RemoveTree(const std::string& path);
+void Copy(const std::string& from, const std::string& to); // replaces `to`
+std::uint32_t Attributes(const std::string& path);         // 0xFFFFFFFF when missing
+
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(const std::wstring& wide);
+std::string ErrorText(unsigned long code);
+
+} // namespace demo::disk

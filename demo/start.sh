@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Seeds the project's Wine prefix with the demo installation and starts trimlode.exe in it.
+# Usage: demo/start.sh BUILD_DIR (a Windows build folder, e.g. build/win32).
+# With DISPLAY set, Trimlode opens on that display and this script ends when Trimlode is closed. Without
+# one, Trimlode runs on a virtual screen of its own: the script waits for the window, saves a screenshot
+# beside the build folder (build/trimlode-demo.png), says where, and stops what it started.
+set -euo pipefail
+repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="$(cd "${1:?usage: demo/start.sh BUILD_DIR}" && pwd)"
+for program in trimlode.exe trimlode_demo_seed.exe; do
+    if [ ! -f "$build_dir/$program" ]; then
+        echo "demo: $build_dir/$program is not built" >&2
+        exit 1
+    fi
+done
+source "$repo_root/scripts/wine-env.sh"
+
+seed() {
+    trimlode_wine_prefix
+    wine "$build_dir/trimlode_demo_seed.exe"
+}
+
+if [ -n "${DISPLAY:-}" ]; then
+    seed
+    echo "demo: starting Trimlode on $DISPLAY; close its window to end the demo"
+    cd "$build_dir"
+    exec wine trimlode.exe
+fi
+
+screenshot="$(dirname "$build_dir")/trimlode-demo.png"
+display_file="$(mktemp)"
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+xvfb_pid=$!
+trimlode_pid=""
+stop() {
+    [ -n "$trimlode_pid" ] && kill "$trimlode_pid" 2>/dev/null
+    # Let Wine's own processes leave the prefix before their screen goes away.
+    timeout 30 wineserver -w 2>/dev/null || true
+    kill "$xvfb_pid" 2>/dev/null
+    rm -f "$display_file"
+}
+trap stop EXIT
+for _ in $(seq 1 100); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+done
+[ -s "$display_file" ] || { echo "demo: the virtual screen did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$display_file")"
+
+seed
+(cd "$build_dir" && exec wine trimlode.exe) &
+trimlode_pid=$!
+window=""
+for _ in $(seq 1 300); do
+    window="$(xdotool search --onlyvisible --name '^Trimlode$' 2>/dev/null | head -n1 || true)"
+    [ -n "$window" ] && break
+    kill -0 "$trimlode_pid" 2>/dev/null || { echo "demo: Trimlode ended before its window showed" >&2; exit 1; }
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "demo: Trimlode's window did not show within 30 s" >&2; exit 1; }
+sleep 1 # the first paint
+import -window "$window" "$screenshot"
+echo "demo: Trimlode ran on a virtual screen; its window is saved in $screenshot"

@@ -1,0 +1,29 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Reading what a person sees of another process's windows: fonts, tooltips, pixels.
+namespace e2e {
+
+struct FontInfo {
+    std::string face;
+    int height = 0; // the LOGFONT height: negative for a character height in pixels
+    int weight = 0;
+};
+// The font the control draws with (WM_GETFONT); the system font when it has none.
+FontInfo FontOf(HWND control);
+
+struct Tooltip {
+    HWND control = nullptr; // the tool's window
+    std::string text;
+};
+// Every tool of every tooltip window of the process, read through memory of that process (the tooltip
+// messages carry pointers, which the system does not carry across processes).
+std::vector<Tooltip> TooltipsOf(HANDLE process, DWORD processId);
+
+// Saves what the screen shows of the window, frame included, as a PNG file.
+void SaveScreenshot(HWND window, const std::string& path);
+
+} // namespace e2e

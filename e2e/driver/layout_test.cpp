@@ -1,0 +1,166 @@
+// The window as it comes up, read back control by control and compared with the control table at 96 DPI.
+#include "e2e/driver/environment.h"
+#include "e2e/driver/fixture.h"
+#include "e2e/driver/gui.h"
+#include "e2e/driver/inspect.h"
+#include "ui/control_table.h"
+
+#include <gmock/gmock.h>
+
+#include <algorithm>
+#include <map>
+
+namespace e2e {
+namespace {
+
+using platform::ControlKind;
+using platform::ControlSpec;
+
+constexpr int kDesignDpi = 96;
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+class LayoutTest : public TrimlodeTest {
+protected:
+    void SetUp() override {
+        TrimlodeTest::SetUp();
+        if (ScreenDpi() != kDesignDpi)
+            GTEST_SKIP() << "the table is compared at 96 DPI only";
+    }
+
+    // The window of every row of the table, found by its control id, and of each row's parent.
+    std::map<std::string, HWND> WindowsByName(const Trimlode& app) const {
+        std::map<std::string, HWND> windows;
+        for (const auto& spec : ui::MainControls())
+            windows[spec.name] = app.ControlNamed(spec.name);
+        return windows;
+    }
+};
+
+bool HasKind(HWND window, ControlKind kind) {
+    const auto type = GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK;
+    switch (kind) {
+    case ControlKind::Label:
+        return ClassName(window) == "Static";
+    case ControlKind::Button:
+        return ClassName(window) == "Button" && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+    case ControlKind::CheckBox:
+        return ClassName(window) == "Button" && (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX);
+    case ControlKind::GroupBox:
+        return ClassName(window) == "Button" && type == BS_GROUPBOX;
+    case ControlKind::RadioGroup:
+    case ControlKind::Panel:
+        return true; // drawn by the window library in its own way
+    }
+    return false;
+}
+
+void ExpectFont(HWND window, const platform::FontSpec& font) {
+    const FontInfo actual = FontOf(window);
+    EXPECT_EQ(actual.face, font.face);
+    EXPECT_EQ(actual.height, -MulDiv(font.points, kDesignDpi, 72)) << font.points << " pt";
+    EXPECT_EQ(actual.weight, font.bold ? FW_BOLD : FW_NORMAL);
+}
+
+// Where a window lies among its siblings, top of the z-order (the first Tab stop) first.
+int ZIndex(HWND window) {
+    int index = 0;
+    for (HWND sibling = GetWindow(GetParent(window), GW_CHILD); sibling;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        if (sibling == window)
+            return index;
+        ++index;
+    }
+    return -1;
+}
+
+TEST_F(LayoutTest, FormAndEveryControlMatchTheTable) {
+    auto app = Start();
+    HWND main = app.MainWindow();
+    const auto& form = ui::MainFormSpec();
+    RECT client{};
+    GetClientRect(main, &client);
+    EXPECT_EQ(WindowText(main), form.caption);
+    EXPECT_EQ(client.right, form.clientWidth);
+    EXPECT_EQ(client.bottom, form.clientHeight);
+
+    const auto windows = WindowsByName(app);
+    for (const ControlSpec& spec : ui::MainControls()) {
+        SCOPED_TRACE(spec.name);
+        HWND window = windows.at(spec.name);
+        const RECT rect = RectIn(window, spec.parent.empty() ? main : windows.at(spec.parent));
+        EXPECT_TRUE(HasKind(window, spec.kind)) << ClassName(window);
+        EXPECT_EQ(rect.left, spec.left);
+        EXPECT_EQ(rect.top, spec.top);
+        if (!spec.autoSize) {
+            EXPECT_EQ(rect.right - rect.left, spec.width);
+            EXPECT_EQ(rect.bottom - rect.top, spec.height);
+        }
+        EXPECT_EQ(WindowText(window), spec.caption);
+        if (spec.kind == ControlKind::Panel)
+            continue;
+        const auto& font = spec.useFormFont ? form.font : spec.font;
+        ExpectFont(window, font);
+        if (spec.kind == ControlKind::RadioGroup) {
+            for (HWND item : DescendantWindows(window))
+                ExpectFont(item, font);
+        }
+    }
+    // The picture the README shows.
+    SaveScreenshot(main, Env().screenshotPath);
+}
+
+TEST_F(LayoutTest, TabOrderAndFirstFocusFollowTheTable) {
+    auto app = Start();
+    const auto windows = WindowsByName(app);
+    std::map<std::string, std::vector<const ControlSpec*>> byParent;
+    for (const ControlSpec& spec : ui::MainControls()) {
+        if (spec.tabOrder >= 0)
+            byParent[spec.parent].push_back(&spec);
+    }
+    for (auto& [parent, specs] : byParent) {
+        SCOPED_TRACE("parent \"" + parent + "\"");
+        std::sort(specs.begin(), specs.end(), [&](const ControlSpec* a, const ControlSpec* b) {
+            return ZIndex(windows.at(a->name)) < ZIndex(windows.at(b->name));
+        });
+        std::vector<int> orders;
+        for (const auto* spec : specs)
+            orders.push_back(spec->tabOrder);
+        EXPECT_TRUE(std::is_sorted(orders.begin(), orders.end())) << testing::PrintToString(orders);
+    }
+
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    const HWND expected = windows.at("ExcecuteSelectionButton");
+    EXPECT_TRUE(Poll([&] {
+        return GetGUIThreadInfo(GetWindowThreadProcessId(app.MainWindow(), nullptr), &thread) &&
+               thread.hwndFocus == expected;
+    })) << "focus on \""
+        << WindowText(thread.hwndFocus) << "\"";
+}
+
+TEST_F(LayoutTest, ButtonsShowTheirHintsAsTooltips) {
+    auto app = Start();
+    const auto windows = WindowsByName(app);
+    const auto tools = TooltipsOf(app.Program().Handle(), app.Id());
+    for (const ControlSpec& spec : ui::MainControls()) {
+        SCOPED_TRACE(spec.name);
+        std::vector<std::string> texts;
+        for (const auto& tool : tools) {
+            if (tool.control == windows.at(spec.name))
+                texts.push_back(tool.text);
+        }
+        if (spec.hint.empty())
+            EXPECT_THAT(texts, testing::IsEmpty());
+        else
+            EXPECT_THAT(texts, testing::ElementsAre(spec.hint));
+    }
+}
+
+} // namespace
+} // namespace e2e

@@ -1,0 +1,85 @@
+// trimlode_e2e: starts trimlode.exe in a seeded installation and uses it as a person would.
+// Options besides GoogleTest's: --screenshot=PATH (where the window's picture goes).
+#include "demo/disk.h"
+#include "demo/seed.h"
+#include "e2e/driver/environment.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <optional>
+#include <sstream>
+
+namespace e2e {
+namespace {
+
+constexpr char kLogName[] = "trimlode-standins.log";
+
+std::optional<Environment>& Storage() {
+    static std::optional<Environment> environment;
+    return environment;
+}
+
+std::string OwnFolder() {
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return demo::disk::Utf8(path.substr(0, path.find_last_of(L'\\')));
+}
+
+std::string TempFolder() {
+    wchar_t buffer[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, buffer);
+    return demo::disk::Utf8(buffer);
+}
+
+} // namespace
+
+const Environment& Env() {
+    return *Storage();
+}
+void SetEnvironment(Environment environment) {
+    Storage() = std::move(environment);
+}
+
+std::vector<std::string> StandInLog() {
+    std::vector<std::string> lines;
+    const auto content = demo::disk::ReadFile(Env().workFolder + "\\" + kLogName);
+    std::istringstream stream(content.value_or(""));
+    for (std::string line; std::getline(stream, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty())
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+void ClearStandInLog() {
+    demo::disk::RemoveTree(Env().workFolder + "\\" + kLogName);
+}
+
+} // namespace e2e
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    e2e::Environment environment;
+    environment.driverFolder = e2e::OwnFolder();
+    environment.trimlodeExe = environment.driverFolder + "\\trimlode.exe";
+    environment.screenshotPath = "e2e-screenshot.png";
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const std::string screenshot = "--screenshot=";
+        if (argument.rfind(screenshot, 0) == 0)
+            environment.screenshotPath = argument.substr(screenshot.size());
+    }
+    environment.programFilesDir = demo::ProgramFilesDirOf32BitPrograms();
+    environment.workFolder = e2e::TempFolder() + "trimlode-e2e-" + std::to_string(GetCurrentProcessId());
+    demo::disk::MakeFolders(environment.workFolder);
+    // Inherited by trimlode.exe and so by the stand-ins it starts: they log here and close by themselves.
+    SetEnvironmentVariableW(L"TRIMLODE_STANDIN_LOG_DIR", demo::disk::Wide(environment.workFolder).c_str());
+    SetEnvironmentVariableW(L"TRIMLODE_STANDIN_AUTOCLOSE", L"1");
+    e2e::SetEnvironment(environment);
+    const int result = RUN_ALL_TESTS();
+    demo::disk::RemoveTree(environment.workFolder);
+    return result;
+}
