@@ -7,7 +7,10 @@
 #include "ui/control_table.h"
 #include "ui/texts.h"
 
+#include <cstddef>
+#include <functional>
 #include <stdexcept>
+#include <utility>
 
 namespace ui {
 
