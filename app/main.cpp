@@ -1,0 +1,52 @@
+// The Windows entry: makes the process safe to run elevated, then runs the program on the real platform.
+#include "app/application.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_window.h"
+#include "resource.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <exception>
+
+namespace {
+
+// Libraries then load from the system folder only, never from the current or the program's folder, where
+// someone could plant a DLL for this elevated process. Windows 7 has the call only with update KB2533623,
+// hence the lookup; without it, at least the current folder leaves the search.
+void LoadLibrariesFromSystemFolderOnly() {
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    const auto setDefaultDllDirectories =
+        reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (!setDefaultDllDirectories || !setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        SetDllDirectoryW(L"");
+    }
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    LoadLibrariesFromSystemFolderOnly();
+    INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&commonControls);
+
+    platform::win32::Win32Registry registry;
+    platform::win32::Win32FileSystem files;
+    platform::win32::Win32Shell shell;
+    platform::win32::Win32Dialogs dialogs;
+    platform::win32::Win32WindowLibrary windows(TRIMLODE_ICON_ID);
+    platform::Platform platform{registry, files, shell, dialogs, windows};
+    app::AppState state;
+    try {
+        return app::RunApplication(state, platform);
+    } catch (const std::exception& error) {
+        // Handlers report their own errors; anything else ends the program, but never silently.
+        dialogs.ShowErrorBox(error.what());
+        return 1;
+    }
+}

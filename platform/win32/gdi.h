@@ -1,0 +1,119 @@
+#pragma once
+// Owners of the GDI and USER handles the window library creates: each frees its handle once, can be moved
+// and cannot be copied.
+#include <windows.h>
+
+#include <utility>
+
+namespace platform::win32 {
+
+// Owns an HFONT, HBRUSH or other GDI object created for us (never a stock object).
+template <typename Handle> class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(Handle handle) : handle_(handle) {}
+    ~GdiObject() { Reset(); }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            handle_ = std::exchange(other.handle_, nullptr);
+        }
+        return *this;
+    }
+
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+
+private:
+    void Reset() {
+        if (handle_) {
+            DeleteObject(handle_);
+            handle_ = nullptr;
+        }
+    }
+
+    Handle handle_ = nullptr;
+};
+
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+
+// Owns an icon loaded without LR_SHARED.
+class Icon {
+public:
+    Icon() = default;
+    explicit Icon(HICON icon) : icon_(icon) {}
+    ~Icon() {
+        if (icon_) {
+            DestroyIcon(icon_);
+        }
+    }
+    Icon(const Icon&) = delete;
+    Icon& operator=(const Icon&) = delete;
+    Icon(Icon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
+    Icon& operator=(Icon&& other) noexcept {
+        std::swap(icon_, other.icon_);
+        return *this;
+    }
+
+    HICON Get() const { return icon_; }
+
+private:
+    HICON icon_ = nullptr;
+};
+
+// Owns a library loaded at run time.
+class Module {
+public:
+    Module() = default;
+    explicit Module(HMODULE module) : module_(module) {}
+    ~Module() {
+        if (module_) {
+            FreeLibrary(module_);
+        }
+    }
+    Module(const Module&) = delete;
+    Module& operator=(const Module&) = delete;
+    Module(Module&& other) noexcept : module_(std::exchange(other.module_, nullptr)) {}
+    Module& operator=(Module&& other) noexcept {
+        std::swap(module_, other.module_);
+        return *this;
+    }
+
+    HMODULE Get() const { return module_; }
+
+private:
+    HMODULE module_ = nullptr;
+};
+
+// A window's device context for measuring text, with one font selected into it for its lifetime.
+class MeasuringDc {
+public:
+    MeasuringDc(HWND window, HFONT font) : window_(window), dc_(GetDC(window)) {
+        if (dc_ && font) {
+            previous_ = SelectObject(dc_, font);
+        }
+    }
+    ~MeasuringDc() {
+        if (dc_) {
+            if (previous_) {
+                SelectObject(dc_, previous_);
+            }
+            ReleaseDC(window_, dc_);
+        }
+    }
+    MeasuringDc(const MeasuringDc&) = delete;
+    MeasuringDc& operator=(const MeasuringDc&) = delete;
+
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+    HGDIOBJ previous_ = nullptr;
+};
+
+} // namespace platform::win32

@@ -1,0 +1,38 @@
+#pragma once
+#include "platform/win32/gdi.h"
+
+#include <windows.h>
+
+namespace platform::win32 {
+
+// Functions of newer Windows versions that the window library uses when they exist. They are looked up at
+// run time, so the program still starts on systems without them and falls back to the older way.
+class SystemApi {
+public:
+    SystemApi();
+
+    // Pixels per inch of the monitor the window is on; the system's value without per-monitor support.
+    int DpiForWindow(HWND window) const;
+    int DpiForMonitor(HMONITOR monitor) const;
+    // The window rectangle around a client rectangle, with the frame sized for `dpi`.
+    RECT OuterRect(const RECT& client, DWORD style, DWORD exStyle, int dpi) const;
+    // Draws the control without visual styles, so it honours the text colour its parent gives it.
+    void DisableVisualStyles(HWND control) const;
+
+private:
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+
+    static int SystemDpi();
+
+    Module shcore_;
+    Module uxtheme_;
+    GetDpiForWindowFn getDpiForWindow_ = nullptr;
+    GetDpiForMonitorFn getDpiForMonitor_ = nullptr;
+    AdjustWindowRectExForDpiFn adjustWindowRectExForDpi_ = nullptr;
+    SetWindowThemeFn setWindowTheme_ = nullptr;
+};
+
+} // namespace platform::win32

@@ -1,0 +1,119 @@
+#pragma once
+// The controls of the Win32 window library; only win32_window.cpp builds them.
+#include "platform/win32/system_api.h"
+#include "platform/win32/wide.h"
+#include "platform/window.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform::win32 {
+
+// What a control needs from the form that holds it.
+class FormContext {
+public:
+    virtual HINSTANCE Instance() const = 0;
+    virtual HWND FormWindow() const = 0;
+    virtual const SystemApi& System() const = 0;
+    // A length designed at 96 pixels per inch, at the form's current DPI.
+    virtual int Scale(int designed) const = 0;
+    virtual HFONT FontFor(const ControlSpec& spec) = 0;
+    virtual COLORREF TextColourFor(const ControlSpec& spec) const = 0;
+    virtual HBRUSH BackgroundBrush() const = 0;
+    // Runs a click handler; an exception it raises ends the event loop and is raised again by Form::Run,
+    // so it never passes through Windows' own code.
+    virtual void RunHandler(const std::function<void()>& handler) = 0;
+
+protected:
+    ~FormContext() = default;
+};
+
+// One control: a child window whose text is the caption, laid out from its spec at the form's DPI.
+class Win32Control : public Control {
+public:
+    Win32Control(FormContext& form, ControlSpec spec, std::function<void()> onClick, int id);
+    ~Win32Control() override = default;
+    Win32Control(const Win32Control&) = delete;
+    Win32Control& operator=(const Win32Control&) = delete;
+
+    std::string Caption() const override;
+    void SetCaption(const std::string& text) override;
+    bool Checked() const override;
+    void SetChecked(bool checked) override;
+    std::vector<std::string> Items() const override { return {}; }
+    void ClearItems() override {}
+    void AddItem(const std::string&) override {}
+    int ItemIndex() const override { return -1; }
+    void SetItemIndex(int) override {}
+
+    // Creates the window inside `parent`, whose designed client height is `parentDesignHeight` (the
+    // distance a bottom-anchored control keeps is measured from it).
+    virtual void Create(HWND parent, int parentDesignHeight);
+    // Places and sizes the window from the spec at the current DPI, relative to the parent's client area.
+    virtual void Layout();
+    virtual void ApplyFont();
+    // Forgets the windows once Windows has destroyed them with the form.
+    virtual void Detach() { window_ = nullptr; }
+    // Whether the window, or one of its parts, is this control.
+    virtual bool Owns(HWND window) const { return window != nullptr && window == window_; }
+    virtual void OnCommand(HWND child, UINT code);
+    void Draw(const DRAWITEMSTRUCT& item) const;
+
+    HWND Window() const { return window_; }
+    const ControlSpec& Spec() const { return spec_; }
+    int Id() const { return id_; }
+    bool IsContainer() const;
+
+protected:
+    FormContext& form_;
+    ControlSpec spec_;
+    std::function<void()> onClick_;
+    HWND window_ = nullptr;
+
+private:
+    static LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT ContainerMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    SIZE MeasureCaption() const;
+
+    int id_;
+    int parentDesignHeight_ = 0;
+    std::string caption_;
+    WNDPROC containerBaseProc_ = nullptr;
+};
+
+// A radio group without scrolling: a frame holding one column of radio buttons spread over its height.
+class RadioGroupControl final : public Win32Control {
+public:
+    using Win32Control::Win32Control;
+
+    std::vector<std::string> Items() const override { return items_; }
+    void ClearItems() override;
+    void AddItem(const std::string& text) override;
+    int ItemIndex() const override { return index_; }
+    void SetItemIndex(int index) override;
+
+    void Create(HWND parent, int parentDesignHeight) override;
+    void Layout() override;
+    void ApplyFont() override;
+    void Detach() override;
+    bool Owns(HWND window) const override;
+    void OnCommand(HWND child, UINT code) override;
+
+private:
+    void CreateButton(std::size_t index);
+    void LayoutButtons();
+    void ShowSelection();
+
+    std::vector<std::string> items_;
+    std::vector<HWND> buttons_;
+    int index_ = -1;
+};
+
+std::unique_ptr<Win32Control> MakeControl(FormContext& form, const ControlSpec& spec,
+                                          std::function<void()> onClick, int id);
+
+} // namespace platform::win32

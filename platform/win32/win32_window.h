@@ -1,0 +1,32 @@
+#pragma once
+#include "platform/window.h"
+
+#include <memory>
+
+namespace platform::win32 {
+
+struct WindowLibraryShared;
+
+// Forms built of real Win32 controls. Every control is a child window whose window text is its caption
+// and whose control ID is its creation index plus kFirstControlId; check boxes and radio items are
+// children of their group. Buttons carry their hint as a tooltip. Layout designed at 96 pixels per inch
+// is scaled to the monitor's DPI and follows it when the window moves to another monitor.
+// The library must outlive the forms it creates.
+class Win32WindowLibrary final : public WindowLibrary {
+public:
+    static constexpr int kFirstControlId = 100;
+    static constexpr const wchar_t* kFormClassName = L"TrimlodeForm";
+
+    // `iconResourceId`: the program icon in the executable's resources, shown on every form; 0 for none.
+    explicit Win32WindowLibrary(int iconResourceId = 0);
+    ~Win32WindowLibrary() override;
+    Win32WindowLibrary(const Win32WindowLibrary&) = delete;
+    Win32WindowLibrary& operator=(const Win32WindowLibrary&) = delete;
+
+    std::unique_ptr<Form> CreateForm(const FormSpec& spec) override;
+
+private:
+    std::unique_ptr<WindowLibraryShared> shared_;
+};
+
+} // namespace platform::win32
