@@ -14,6 +14,7 @@
 #include <map>
 #include <stdexcept>
 #include <tuple>
+#include <utility>
 
 namespace platform::win32 {
 
@@ -80,7 +81,7 @@ private:
         font.lfCharSet = DEFAULT_CHARSET;
         font.lfQuality = DEFAULT_QUALITY;
         const std::wstring face = FaceAt(spec.face, dpi);
-        face.copy(font.lfFaceName, LF_FACESIZE - 1);
+        std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), font.lfFaceName);
         return Font(CreateFontIndirectW(&font));
     }
 

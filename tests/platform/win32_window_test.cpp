@@ -341,6 +341,38 @@ BOOL CALLBACK FindTooltip(HWND window, LPARAM data) {
     return TRUE;
 }
 
+// Wine has one monitor, so the message a move to a denser monitor brings is sent by hand.
+TEST_F(Win32Window, MovingToA150PercentMonitorRescalesLayoutAndFonts) {
+    form->AddControl(Spec("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0), nullptr);
+    form->AddControl(Spec("Box", ControlKind::GroupBox, {8, 40, 200, 150}, "Box", 1), nullptr);
+    form->AddControl(Spec("Tick", ControlKind::CheckBox, {8, 16, 150, 17}, "tick", 0, "Box"), nullptr);
+    ControlSpec anchored = Spec("Heading", ControlKind::Label, {56, -207, 154, 13}, "SELECT");
+    anchored.anchorBottom = true;
+    form->AddControl(anchored, nullptr);
+
+    RECT suggested{100, 80, 100 + 620, 80 + 450};
+    SendMessageW(FormWindow(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+
+    RECT frame{}, client{};
+    GetWindowRect(FormWindow(), &frame);
+    GetClientRect(FormWindow(), &client);
+    EXPECT_TRUE(EqualRect(&frame, &suggested)) << "the window takes the rectangle the system suggests";
+    const RECT go = RelativeRect(Item(0)), tick = RelativeRect(Item(2, Item(1)));
+    const RECT goExpected{450, 15, 585, 53}, tickExpected{12, 24, 237, 50};
+    EXPECT_TRUE(EqualRect(&go, &goExpected))
+        << go.left << "," << go.top << "," << go.right << "," << go.bottom;
+    EXPECT_TRUE(EqualRect(&tick, &tickExpected))
+        << tick.left << "," << tick.top << "," << tick.right << "," << tick.bottom;
+    EXPECT_EQ(RelativeRect(Item(3)).top, client.bottom - 710);
+
+    LOGFONTW logFont{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Item(2, Item(1)), WM_GETFONT, 0, 0)), sizeof(logFont),
+               &logFont);
+    EXPECT_EQ(logFont.lfHeight, -16);
+    EXPECT_STREQ(logFont.lfFaceName, L"Microsoft Sans Serif")
+        << "the bitmap face gives way to its outline twin";
+}
+
 HWND TooltipOf(HWND owner) {
     TooltipSearch search{owner, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), &FindTooltip, reinterpret_cast<LPARAM>(&search));
