@@ -3,6 +3,7 @@
 #include "demo/disk.h"
 #include "e2e/driver/gui.h"
 #include "e2e/driver/png.h"
+#include "e2e/driver/process.h"
 
 #include <commctrl.h>
 
@@ -78,14 +79,51 @@ constexpr std::size_t kTextChars = 1024;
 
 } // namespace
 
-FontInfo FontOf(HWND control) {
-    auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-    if (!font)
-        font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    LOGFONTW log{};
-    if (GetObjectW(font, sizeof log, &log) != sizeof log)
-        return {};
-    return {demo::disk::Utf8(log.lfFaceName), static_cast<int>(log.lfHeight), static_cast<int>(log.lfWeight)};
+FontProbe::FontProbe(DWORD threadId) {
+    module_ = LoadLibraryW(demo::disk::Wide(ProbeLibrary()).c_str());
+    if (!module_)
+        throw std::runtime_error("cannot load " + ProbeLibrary());
+    // Through void*: the exported procedure has the hook's signature, which FARPROC does not tell.
+    const auto hook =
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module_, "TrimlodeProbeHook")));
+    if (hook)
+        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, hook, module_, threadId);
+    if (!hook_) {
+        FreeLibrary(module_);
+        throw std::runtime_error("cannot hook the program under test");
+    }
+}
+
+FontProbe::~FontProbe() {
+    UnhookWindowsHookEx(hook_);
+    FreeLibrary(module_);
+}
+
+FontInfo FontProbe::FontOf(HWND control) const {
+    const DWORD id = GetCurrentProcessId();
+    const std::wstring name = L"TrimlodeE2eFontProbe-" + std::to_wstring(id);
+    OwnedHandle shared(
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LOGFONTW), name.c_str()));
+    if (!shared)
+        throw std::runtime_error("cannot share memory with the program under test");
+    auto* view =
+        static_cast<LOGFONTW*>(MapViewOfFile(shared.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(LOGFONTW)));
+    if (!view)
+        throw std::runtime_error("cannot map the shared memory");
+    ZeroMemory(view, sizeof *view);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(control, RegisterWindowMessageW(L"TrimlodeE2eFontProbe"), id, 0, SMTO_ABORTIFHUNG,
+                        static_cast<UINT>(kTimeout.count()), &ignored);
+    const LOGFONTW font = *view;
+    UnmapViewOfFile(view);
+    return {demo::disk::Utf8(font.lfFaceName), static_cast<int>(font.lfHeight),
+            static_cast<int>(font.lfWeight)};
+}
+
+std::string FontProbe::ProbeLibrary() {
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return demo::disk::Utf8(path.substr(0, path.find_last_of(L'\\'))) + "\\trimlode_e2e_probe.dll";
 }
 
 std::vector<Tooltip> TooltipsOf(HANDLE process, DWORD processId) {

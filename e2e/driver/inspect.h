@@ -12,8 +12,23 @@ struct FontInfo {
     int height = 0; // the LOGFONT height: negative for a character height in pixels
     int weight = 0;
 };
-// The font the control draws with (WM_GETFONT); the system font when it has none.
-FontInfo FontOf(HWND control);
+// Reads the fonts of another process's controls. A font handle means something only in the process that
+// made it, so the probe library (trimlode_e2e_probe.dll, beside the driver) is hooked into the thread that
+// owns the windows and answers there with the font's description.
+class FontProbe {
+public:
+    explicit FontProbe(DWORD threadId);
+    FontProbe(const FontProbe&) = delete;
+    FontProbe& operator=(const FontProbe&) = delete;
+    ~FontProbe();
+    // The font the control draws with (WM_GETFONT); an empty face when it has none.
+    FontInfo FontOf(HWND control) const;
+
+private:
+    static std::string ProbeLibrary();
+    HMODULE module_ = nullptr;
+    HHOOK hook_ = nullptr;
+};
 
 struct Tooltip {
     HWND control = nullptr; // the tool's window

@@ -60,8 +60,8 @@ bool HasKind(HWND window, ControlKind kind) {
     return false;
 }
 
-void ExpectFont(HWND window, const platform::FontSpec& font) {
-    const FontInfo actual = FontOf(window);
+void ExpectFont(const FontProbe& probe, HWND window, const platform::FontSpec& font) {
+    const FontInfo actual = probe.FontOf(window);
     EXPECT_EQ(actual.face, font.face);
     EXPECT_EQ(actual.height, -MulDiv(font.points, kDesignDpi, 72)) << font.points << " pt";
     EXPECT_EQ(actual.weight, font.bold ? FW_BOLD : FW_NORMAL);
@@ -90,6 +90,7 @@ TEST_F(LayoutTest, FormAndEveryControlMatchTheTable) {
     EXPECT_EQ(client.bottom, form.clientHeight);
 
     const auto windows = WindowsByName(app);
+    const FontProbe probe(GetWindowThreadProcessId(main, nullptr));
     for (const ControlSpec& spec : ui::MainControls()) {
         SCOPED_TRACE(spec.name);
         HWND window = windows.at(spec.name);
@@ -105,10 +106,10 @@ TEST_F(LayoutTest, FormAndEveryControlMatchTheTable) {
         if (spec.kind == ControlKind::Panel)
             continue;
         const auto& font = spec.useFormFont ? form.font : spec.font;
-        ExpectFont(window, font);
+        ExpectFont(probe, window, font);
         if (spec.kind == ControlKind::RadioGroup) {
             for (HWND item : DescendantWindows(window))
-                ExpectFont(item, font);
+                ExpectFont(probe, item, font);
         }
     }
     // The picture the README shows.

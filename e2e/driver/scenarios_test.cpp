@@ -196,6 +196,13 @@ TEST_F(TrimlodeTest, HelpOpensTheHelpViewer) {
         return std::nullopt;
     });
     EXPECT_FALSE(app.OpenDialog()) << "Help answered with a message";
+    // The viewer's window carries the title of the help file it opened.
+    EXPECT_TRUE(Poll([&] {
+        const auto windows = TopLevelWindows(viewer->id);
+        return std::any_of(windows.begin(), windows.end(), [](HWND window) {
+            return IsShown(window) && WindowText(window) == "Trimlode Help";
+        });
+    })) << "no help window titled \"Trimlode Help\"";
     // Close it as a person would, by its windows; kill it only if it does not go.
     for (HWND window : TopLevelWindows(viewer->id))
         PostMessageW(window, WM_CLOSE, 0, 0);
