@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake make g++ googletest clang-format
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64
-    wine wine32:i386 wine64
+    wine wine32:i386 wine64 fonts-wine fonts-liberation
     xvfb xauth x11-utils xdotool imagemagick
     fp-utils
     zip unzip python3

@@ -18,6 +18,9 @@ trimlode_wine_prefix() {
             wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
             # Wine marks every name that starts with "." hidden, as Unix would; Windows does not.
             wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f >/dev/null 2>&1
+            # Wine has no Times New Roman; its metric twin from fonts-liberation draws the title instead.
+            wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+                /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1
             wineserver -w
             touch "$WINEPREFIX/.trimlode-ready"
         fi
