@@ -56,6 +56,10 @@ std::wstring ShownAsItIs(const std::string& text) {
     return Widen(escaped);
 }
 
+// Radio buttons are numbered apart from the controls (which start at 100), so a search by ID through all
+// of the form's windows never confuses the two.
+constexpr int kFirstRadioButtonId = 1000;
+
 HMENU ChildId(int id) {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
 }
@@ -249,7 +253,8 @@ void RadioGroupControl::CreateButton(std::size_t index) {
     if (window_) {
         const DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (index == 0 ? WS_GROUP : 0);
         button = CreateWindowExW(0, L"BUTTON", ShownAsItIs(items_[index]).c_str(), style, 0, 0, 0, 0, window_,
-                                 ChildId(static_cast<int>(index) + 1), form_.Instance(), nullptr);
+                                 ChildId(kFirstRadioButtonId + static_cast<int>(index)), form_.Instance(),
+                                 nullptr);
     }
     if (button) {
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(spec_)), FALSE);

@@ -8,10 +8,11 @@ namespace platform::win32 {
 struct WindowLibraryShared;
 
 // Forms built of real Win32 controls. Every control is a child window whose window text is its caption
-// and whose control ID is its creation index plus kFirstControlId; check boxes and radio items are
-// children of their group. Buttons carry their hint as a tooltip. Layout designed at 96 pixels per inch
-// is scaled to the monitor's DPI and follows it when the window moves to another monitor.
-// The library must outlive the forms it creates.
+// and whose control ID is its creation index plus kFirstControlId; check boxes are children of their group
+// box, and a radio group's buttons children of its frame, numbered from 1000 in item order. Buttons carry
+// their hint as a tooltip (TTF_IDISHWND, one tooltip window owned by the form). Layout designed at 96 pixels
+// per inch is scaled to the monitor's DPI and follows it when the window moves to another monitor. The
+// library must outlive the forms it creates.
 class Win32WindowLibrary final : public WindowLibrary {
 public:
     static constexpr int kFirstControlId = 100;
