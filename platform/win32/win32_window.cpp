@@ -35,7 +35,7 @@ struct WindowLibraryShared {
 
 namespace {
 
-constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPSIBLINGS;
+constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW;
 constexpr int kDesignDpi = USER_DEFAULT_SCREEN_DPI;
 
 COLORREF ToColorRef(const Colour& colour) {
@@ -81,7 +81,7 @@ private:
         font.lfCharSet = DEFAULT_CHARSET;
         font.lfQuality = DEFAULT_QUALITY;
         const std::wstring face = FaceAt(spec.face, dpi);
-        std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), font.lfFaceName);
+        lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
         return Font(CreateFontIndirectW(&font));
     }
 
