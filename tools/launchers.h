@@ -11,6 +11,10 @@ struct Launch {
     std::string parameters;
 };
 
+// A drive letter, colon and backslash, or a network path: a name that cannot resolve against the current
+// drive or folder, where anyone may have placed a program of the same name.
+bool IsFullPath(const std::string& path);
+
 // The word the user must type, exactly, before the loader wipes the phone.
 bool IsWipeConfirmed(const std::string& typed);
 

@@ -167,10 +167,12 @@ bool TForm1::Ticked(const std::string& checkBox) const {
     return box != nullptr && box->Checked();
 }
 
-// A program that does not start is reported, so the user is not left waiting for it. An empty file
-// (the program's own folder unknown) has nothing to open.
+// A program that does not start is reported, so the user is not left waiting for it. A path that is not a
+// full path (ProgramFilesDir empty, the program's own folder unknown) would resolve against the current drive
+// or folder, where anybody may have planted a program of that name: it is refused, and said so.
 void TForm1::Open(const tools::Launch& launch) {
-    if (launch.file.empty()) {
+    if (!tools::IsFullPath(launch.file)) {
+        platform_.dialogs.ShowMessage(texts::CouldNotStart(launch.file, texts::kFolderNotKnown));
         return;
     }
     const platform::Status status = platform_.shell.Open(launch.file, launch.parameters, window_->Handle());

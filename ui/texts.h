@@ -18,6 +18,10 @@ inline constexpr char kActionCanceled[] = "Action Canceled";
 inline constexpr char kDesktopManagerCaption[] = "Error";
 inline constexpr char kDesktopManagerQuestion[] = "Run Desktop Manager?";
 
+// Why a program or document whose path is not a full path is not opened.
+inline constexpr char kFolderNotKnown[] =
+    "Its folder is not known for certain, so Trimlode does not start it.";
+
 // A program or document the shell could not open, with the system's reason.
 inline std::string CouldNotStart(const std::string& file, const std::string& reason) {
     return "Could not start " + file + ".\n\n" + reason;

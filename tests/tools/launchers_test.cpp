@@ -88,7 +88,7 @@ TEST(Help, OpensTheDocumentBesideTheProgram) {
         {"D:\\Tools\\Trimlode", "D:\\Tools\\Trimlode\\Trimlode.chm"},
         {"\\\\server\\share\\Trimlode\\", "\\\\server\\share\\Trimlode\\Trimlode.chm"},
         {"C:\\Users\\J\xC3\xBCrgen\\Werkzeuge\\", "C:\\Users\\J\xC3\xBCrgen\\Werkzeuge\\Trimlode.chm"},
-        {"", ""}, // the program's folder unknown: nothing, rather than a file of the current folder
+        {"", "Trimlode.chm"}, // the program's folder unknown: a bare name, which is never opened
     };
     for (const Case& c : cases) {
         const tools::Launch launch = tools::HelpLaunch(c.executableFolder);
@@ -98,3 +98,19 @@ TEST(Help, OpensTheDocumentBesideTheProgram) {
 }
 
 } // namespace
+
+TEST(Launch, OnlyFullPathsCount) {
+    const std::pair<std::string, bool> cases[] = {
+        {"C:\\Program Files\\Research In Motion\\BlackBerry\\DesktopMgr.exe", true},
+        {"d:\\Apps\\loader.exe", true},
+        {"\\\\server\\share\\Trimlode.chm", true},
+        {"\\Research In Motion\\BlackBerry\\DesktopMgr.exe",
+         false},                   // ProgramFilesDir empty: the current drive
+        {"C:Trimlode.chm", false}, // the current folder of drive C
+        {"Trimlode.chm", false},
+        {"", false},
+    };
+    for (const auto& [path, full] : cases) {
+        EXPECT_EQ(tools::IsFullPath(path), full) << path;
+    }
+}

@@ -356,6 +356,30 @@ TEST_F(MainWindowTest, FailedStartIsReportedWithTheSystemsReason) {
                                  platform::sim::ErrorText(platform::error::kAccessDenied));
 }
 
+TEST_F(MainWindowTest, ProgramsOutsideAKnownFolderAreNotStarted) {
+    // Without ProgramFilesDir every path hangs below the root of the current drive, where any user may
+    // create folders: nothing is started from there, and the user is told why.
+    registry.SetString(kCurrentVersion, "ProgramFilesDir", "");
+    Start();
+    EXPECT_EQ(state.RimCommonPath, "\\Common Files\\Research In Motion\\");
+
+    dialogs.QueueAnswer(true);
+    Window().Click("Button1");
+    EXPECT_EQ(LastMessage(), "Could not start \\Research In Motion\\BlackBerry\\DesktopMgr.exe.\n\n"
+                             "Its folder is not known for certain, so Trimlode does not start it.");
+
+    dialogs.QueueInput("WipeMyDevice");
+    Window().Click("Button3");
+    EXPECT_EQ(LastMessage(), "Could not start \\Common Files\\Research In Motion\\AppLoader\\loader.exe.\n\n"
+                             "Its folder is not known for certain, so Trimlode does not start it.");
+
+    shell.SetExecutableFolder("");
+    Window().Click("Help");
+    EXPECT_EQ(LastMessage(), "Could not start Trimlode.chm.\n\n"
+                             "Its folder is not known for certain, so Trimlode does not start it.");
+    EXPECT_TRUE(shell.Requests().empty());
+}
+
 TEST_F(MainWindowTest, AmpersandInASystemNameIsUsedAsItIs) {
     InstallOs("4.6 R&D");
     InstallOs("4.6 R&&D");
