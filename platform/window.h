@@ -20,7 +20,7 @@ struct Colour {
     Rgb rgb;
 };
 
-struct FontSpec {
+struct FontStyle {
     std::string face;
     int points = 8;
     bool bold = false;
@@ -30,14 +30,14 @@ struct FontSpec {
 enum class ControlKind { Label, Button, RadioGroup, GroupBox, CheckBox, Panel };
 
 // One control of a form, laid out at 96 pixels per inch, relative to its parent's client area.
-struct ControlSpec {
+struct ControlDesign {
     std::string name;
     ControlKind kind = ControlKind::Label;
     std::string parent; // empty: the form itself
     int left = 0, top = 0, width = 0, height = 0;
     std::string caption; // "&" marks an accelerator, "&&" shows one "&" (buttons, check boxes, group boxes)
     bool useFormFont = true;
-    FontSpec font;                  // when not useFormFont
+    FontStyle font;                 // when not useFormFont
     int tabOrder = -1;              // -1: not a tab stop; otherwise the order within the parent
     std::string hint;               // tooltip; buttons only
     bool anchorBottom = false;      // keeps its distance from the parent's bottom edge
@@ -46,14 +46,14 @@ struct ControlSpec {
     std::vector<std::string> items; // radio groups: the items present before the program fills the list
 };
 
-struct FormSpec {
+struct FormDesign {
     std::string name;
     std::string caption;
     int left = 0, top = 0;               // designed screen position
     int outerWidth = 0, outerHeight = 0; // frame included
     int clientWidth = 0, clientHeight = 0;
     Rgb background;
-    FontSpec font;
+    FontStyle font;
 };
 
 // What the program reads and writes of a control. Operations that do not apply to a kind are ignored
@@ -77,7 +77,7 @@ public:
 class Form {
 public:
     virtual ~Form() = default;
-    virtual Control& AddControl(const ControlSpec& spec, std::function<void()> onClick) = 0;
+    virtual Control& AddControl(const ControlDesign& design, std::function<void()> onClick) = 0;
     virtual Control* FindControl(const std::string& name) = 0;
     virtual WindowHandle Handle() const = 0;
     virtual void Show() = 0;  // shows the form with the focus on tab order 0
@@ -88,7 +88,7 @@ public:
 class WindowLibrary {
 public:
     virtual ~WindowLibrary() = default;
-    virtual std::unique_ptr<Form> CreateForm(const FormSpec& spec) = 0;
+    virtual std::unique_ptr<Form> CreateForm(const FormDesign& design) = 0;
 };
 
 } // namespace platform

@@ -47,15 +47,15 @@ platform::Control& Required(platform::Form& window, const std::string& name) {
 } // namespace
 
 TForm1::TForm1(app::AppState& state, platform::Platform& platform)
-    : state_(state), platform_(platform), window_(platform.windows.CreateForm(MainFormSpec())) {
-    for (const platform::ControlSpec& spec : MainControls()) {
+    : state_(state), platform_(platform), window_(platform.windows.CreateForm(MainFormDesign())) {
+    for (const platform::ControlDesign& design : MainControls()) {
         std::function<void()> onClick;
         for (const Wiring& wiring : kWiring) {
-            if (spec.name == wiring.control) {
+            if (design.name == wiring.control) {
                 onClick = [this, handler = wiring.handler] { Dispatch(handler); };
             }
         }
-        window_->AddControl(spec, std::move(onClick));
+        window_->AddControl(design, std::move(onClick));
     }
     OSSelectionRadioGroup = &Required(*window_, "OSSelectionRadioGroup");
     OSConfirmed = &Required(*window_, "OSConfirmed");

@@ -13,9 +13,9 @@ namespace ui {
 namespace {
 
 using platform::Colour;
+using platform::ControlDesign;
 using platform::ControlKind;
-using platform::ControlSpec;
-using platform::FontSpec;
+using platform::FontStyle;
 using platform::Rgb;
 
 constexpr char kSansSerif[] = "MS Sans Serif";
@@ -26,8 +26,8 @@ Colour Fixed(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return Colour{Colour::Role::Fixed, Rgb{r, g, b}};
 }
 
-FontSpec Font(int points, Colour colour, bool bold = false, const char* face = kSansSerif) {
-    return FontSpec{face, points, bold, colour};
+FontStyle Font(int points, Colour colour, bool bold = false, const char* face = kSansSerif) {
+    return FontStyle{face, points, bold, colour};
 }
 
 struct Box {
@@ -35,26 +35,26 @@ struct Box {
 };
 
 // nullopt stands for the window's own font.
-using OwnFont = std::optional<FontSpec>;
+using OwnFont = std::optional<FontStyle>;
 const OwnFont kWindowFont = std::nullopt;
 
-ControlSpec Make(const char* name, ControlKind kind, Box box, std::string caption, const OwnFont& font,
-                 int tabOrder = kNoTabStop, const char* hint = "") {
-    ControlSpec spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.left = box.left;
-    spec.top = box.top;
-    spec.width = box.width;
-    spec.height = box.height;
-    spec.caption = std::move(caption);
-    spec.useFormFont = !font.has_value();
+ControlDesign Make(const char* name, ControlKind kind, Box box, std::string caption, const OwnFont& font,
+                   int tabOrder = kNoTabStop, const char* hint = "") {
+    ControlDesign design;
+    design.name = name;
+    design.kind = kind;
+    design.left = box.left;
+    design.top = box.top;
+    design.width = box.width;
+    design.height = box.height;
+    design.caption = std::move(caption);
+    design.useFormFont = !font.has_value();
     if (font) {
-        spec.font = *font;
+        design.font = *font;
     }
-    spec.tabOrder = tabOrder;
-    spec.hint = hint;
-    return spec;
+    design.tabOrder = tabOrder;
+    design.hint = hint;
+    return design;
 }
 
 // The caption of a check box is the one its row of the module catalogue gives.
@@ -68,33 +68,34 @@ std::string CatalogueCaption(const std::string& checkBox) {
 }
 
 // A check box of the module group box; its position and tab order are relative to the group box.
-ControlSpec CheckBox(const char* name, Box box, int tabOrder) {
-    ControlSpec spec = Make(name, ControlKind::CheckBox, box, CatalogueCaption(name), kWindowFont, tabOrder);
-    spec.parent = kGroupBox;
-    return spec;
+ControlDesign CheckBox(const char* name, Box box, int tabOrder) {
+    ControlDesign design =
+        Make(name, ControlKind::CheckBox, box, CatalogueCaption(name), kWindowFont, tabOrder);
+    design.parent = kGroupBox;
+    return design;
 }
 
-ControlSpec BottomAnchored(ControlSpec spec) {
-    spec.anchorBottom = true;
-    return spec;
+ControlDesign BottomAnchored(ControlDesign design) {
+    design.anchorBottom = true;
+    return design;
 }
 
-ControlSpec AutoSized(ControlSpec spec) {
-    spec.autoSize = true;
-    return spec;
+ControlDesign AutoSized(ControlDesign design) {
+    design.autoSize = true;
+    return design;
 }
 
-ControlSpec RightAligned(ControlSpec spec) {
-    spec.alignRight = true;
-    return spec;
+ControlDesign RightAligned(ControlDesign design) {
+    design.alignRight = true;
+    return design;
 }
 
-ControlSpec WithItems(ControlSpec spec, std::vector<std::string> items) {
-    spec.items = std::move(items);
-    return spec;
+ControlDesign WithItems(ControlDesign design, std::vector<std::string> items) {
+    design.items = std::move(items);
+    return design;
 }
 
-std::vector<ControlSpec> BuildControls() {
+std::vector<ControlDesign> BuildControls() {
     const Colour navy = Fixed(0, 0, 128);
     const Colour blue = Fixed(0, 0, 255);
     const Colour black = Fixed(0, 0, 0);
@@ -155,9 +156,9 @@ std::vector<ControlSpec> BuildControls() {
 
 } // namespace
 
-const platform::FormSpec& MainFormSpec() {
-    static const platform::FormSpec spec = [] {
-        platform::FormSpec form;
+const platform::FormDesign& MainFormDesign() {
+    static const platform::FormDesign design = [] {
+        platform::FormDesign form;
         form.name = "Form1";
         form.caption = "Trimlode";
         form.left = 679;
@@ -167,14 +168,14 @@ const platform::FormSpec& MainFormSpec() {
         form.clientWidth = 774;
         form.clientHeight = 392;
         form.background = Rgb{166, 202, 240};
-        form.font = FontSpec{kSansSerif, 8, false, Colour{Colour::Role::WindowText, Rgb{}}};
+        form.font = FontStyle{kSansSerif, 8, false, Colour{Colour::Role::WindowText, Rgb{}}};
         return form;
     }();
-    return spec;
+    return design;
 }
 
-const std::vector<platform::ControlSpec>& MainControls() {
-    static const std::vector<platform::ControlSpec> controls = BuildControls();
+const std::vector<platform::ControlDesign>& MainControls() {
+    static const std::vector<platform::ControlDesign> controls = BuildControls();
     return controls;
 }
 

@@ -6,10 +6,10 @@
 namespace ui {
 
 // The main window itself: placement, size, background and default font.
-const platform::FormSpec& MainFormSpec();
+const platform::FormDesign& MainFormDesign();
 
 // Every control of the main window, one row each, in creation order: a parent always comes before its
 // children, and the check boxes follow their group box in their order on screen.
-const std::vector<platform::ControlSpec>& MainControls();
+const std::vector<platform::ControlDesign>& MainControls();
 
 } // namespace ui

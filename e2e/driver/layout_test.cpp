@@ -13,8 +13,8 @@
 namespace e2e {
 namespace {
 
+using platform::ControlDesign;
 using platform::ControlKind;
-using platform::ControlSpec;
 
 constexpr int kDesignDpi = 96;
 
@@ -36,8 +36,8 @@ protected:
     // The window of every row of the table, found by its control id, and of each row's parent.
     std::map<std::string, HWND> WindowsByName(const Trimlode& app) const {
         std::map<std::string, HWND> windows;
-        for (const auto& spec : ui::MainControls())
-            windows[spec.name] = app.ControlNamed(spec.name);
+        for (const auto& design : ui::MainControls())
+            windows[design.name] = app.ControlNamed(design.name);
         return windows;
     }
 };
@@ -60,7 +60,7 @@ bool HasKind(HWND window, ControlKind kind) {
     return false;
 }
 
-void ExpectFont(const FontProbe& probe, HWND window, const platform::FontSpec& font) {
+void ExpectFont(const FontProbe& probe, HWND window, const platform::FontStyle& font) {
     const FontInfo actual = probe.FontOf(window);
     EXPECT_EQ(actual.face, font.face);
     EXPECT_EQ(actual.height, -MulDiv(font.points, kDesignDpi, 72)) << font.points << " pt";
@@ -82,7 +82,7 @@ int ZIndex(HWND window) {
 TEST_F(LayoutTest, FormAndEveryControlMatchTheTable) {
     auto app = Start();
     HWND main = app.MainWindow();
-    const auto& form = ui::MainFormSpec();
+    const auto& form = ui::MainFormDesign();
     RECT client{};
     GetClientRect(main, &client);
     EXPECT_EQ(WindowText(main), form.caption);
@@ -91,23 +91,23 @@ TEST_F(LayoutTest, FormAndEveryControlMatchTheTable) {
 
     const auto windows = WindowsByName(app);
     const FontProbe probe(GetWindowThreadProcessId(main, nullptr));
-    for (const ControlSpec& spec : ui::MainControls()) {
-        SCOPED_TRACE(spec.name);
-        HWND window = windows.at(spec.name);
-        const RECT rect = RectIn(window, spec.parent.empty() ? main : windows.at(spec.parent));
-        EXPECT_TRUE(HasKind(window, spec.kind)) << ClassName(window);
-        EXPECT_EQ(rect.left, spec.left);
-        EXPECT_EQ(rect.top, spec.top);
-        if (!spec.autoSize) {
-            EXPECT_EQ(rect.right - rect.left, spec.width);
-            EXPECT_EQ(rect.bottom - rect.top, spec.height);
+    for (const ControlDesign& design : ui::MainControls()) {
+        SCOPED_TRACE(design.name);
+        HWND window = windows.at(design.name);
+        const RECT rect = RectIn(window, design.parent.empty() ? main : windows.at(design.parent));
+        EXPECT_TRUE(HasKind(window, design.kind)) << ClassName(window);
+        EXPECT_EQ(rect.left, design.left);
+        EXPECT_EQ(rect.top, design.top);
+        if (!design.autoSize) {
+            EXPECT_EQ(rect.right - rect.left, design.width);
+            EXPECT_EQ(rect.bottom - rect.top, design.height);
         }
-        EXPECT_EQ(WindowText(window), spec.caption);
-        if (spec.kind == ControlKind::Panel)
+        EXPECT_EQ(WindowText(window), design.caption);
+        if (design.kind == ControlKind::Panel)
             continue;
-        const auto& font = spec.useFormFont ? form.font : spec.font;
+        const auto& font = design.useFormFont ? form.font : design.font;
         ExpectFont(probe, window, font);
-        if (spec.kind == ControlKind::RadioGroup) {
+        if (design.kind == ControlKind::RadioGroup) {
             for (HWND item : DescendantWindows(window))
                 ExpectFont(probe, item, font);
         }
@@ -119,19 +119,19 @@ TEST_F(LayoutTest, FormAndEveryControlMatchTheTable) {
 TEST_F(LayoutTest, TabOrderAndFirstFocusFollowTheTable) {
     auto app = Start();
     const auto windows = WindowsByName(app);
-    std::map<std::string, std::vector<const ControlSpec*>> byParent;
-    for (const ControlSpec& spec : ui::MainControls()) {
-        if (spec.tabOrder >= 0)
-            byParent[spec.parent].push_back(&spec);
+    std::map<std::string, std::vector<const ControlDesign*>> byParent;
+    for (const ControlDesign& design : ui::MainControls()) {
+        if (design.tabOrder >= 0)
+            byParent[design.parent].push_back(&design);
     }
-    for (auto& [parent, specs] : byParent) {
+    for (auto& [parent, designs] : byParent) {
         SCOPED_TRACE("parent \"" + parent + "\"");
-        std::sort(specs.begin(), specs.end(), [&](const ControlSpec* a, const ControlSpec* b) {
+        std::sort(designs.begin(), designs.end(), [&](const ControlDesign* a, const ControlDesign* b) {
             return ZIndex(windows.at(a->name)) < ZIndex(windows.at(b->name));
         });
         std::vector<int> orders;
-        for (const auto* spec : specs)
-            orders.push_back(spec->tabOrder);
+        for (const auto* design : designs)
+            orders.push_back(design->tabOrder);
         EXPECT_TRUE(std::is_sorted(orders.begin(), orders.end())) << testing::PrintToString(orders);
     }
 
@@ -149,17 +149,17 @@ TEST_F(LayoutTest, ButtonsShowTheirHintsAsTooltips) {
     auto app = Start();
     const auto windows = WindowsByName(app);
     const auto tools = TooltipsOf(app.Program().Handle(), app.Id());
-    for (const ControlSpec& spec : ui::MainControls()) {
-        SCOPED_TRACE(spec.name);
+    for (const ControlDesign& design : ui::MainControls()) {
+        SCOPED_TRACE(design.name);
         std::vector<std::string> texts;
         for (const auto& tool : tools) {
-            if (tool.control == windows.at(spec.name))
+            if (tool.control == windows.at(design.name))
                 texts.push_back(tool.text);
         }
-        if (spec.hint.empty())
+        if (design.hint.empty())
             EXPECT_THAT(texts, testing::IsEmpty());
         else
-            EXPECT_THAT(texts, testing::ElementsAre(spec.hint));
+            EXPECT_THAT(texts, testing::ElementsAre(design.hint));
     }
 }
 

@@ -26,7 +26,7 @@ TEST_F(TrimlodeTest, WholeWindowLiesInTheWorkArea) {
                                     << "," << window.bottom << " in work area " << work.right << " x "
                                     << work.bottom;
     // Where the designed place fits, the window keeps it.
-    const auto& form = ui::MainFormSpec();
+    const auto& form = ui::MainFormDesign();
     const RECT designed{form.left, form.top, form.left + (window.right - window.left),
                         form.top + (window.bottom - window.top)};
     if (Fits(designed, work)) {

@@ -26,8 +26,9 @@ std::string WithoutAccelerators(const std::string& caption) {
 
 } // namespace
 
-SimControl::SimControl(ControlSpec spec, std::function<void()> onClick)
-    : spec_(std::move(spec)), onClick_(std::move(onClick)), caption_(spec_.caption), items_(spec_.items) {}
+SimControl::SimControl(ControlDesign design, std::function<void()> onClick)
+    : design_(std::move(design)), onClick_(std::move(onClick)), caption_(design_.caption),
+      items_(design_.items) {}
 
 std::string SimControl::Caption() const {
     return caption_;
@@ -38,11 +39,11 @@ void SimControl::SetCaption(const std::string& text) {
 }
 
 bool SimControl::Checked() const {
-    return spec_.kind == ControlKind::CheckBox && checked_;
+    return design_.kind == ControlKind::CheckBox && checked_;
 }
 
 void SimControl::SetChecked(bool checked) {
-    if (spec_.kind == ControlKind::CheckBox) {
+    if (design_.kind == ControlKind::CheckBox) {
         checked_ = checked;
     }
 }
@@ -57,7 +58,7 @@ void SimControl::ClearItems() {
 }
 
 void SimControl::AddItem(const std::string& text) {
-    if (spec_.kind == ControlKind::RadioGroup) {
+    if (design_.kind == ControlKind::RadioGroup) {
         items_.push_back(text);
     }
 }
@@ -72,20 +73,20 @@ void SimControl::SetItemIndex(int index) {
 }
 
 std::string SimControl::DisplayedCaption() const {
-    return ShowsAccelerators(spec_.kind) ? WithoutAccelerators(caption_) : caption_;
+    return ShowsAccelerators(design_.kind) ? WithoutAccelerators(caption_) : caption_;
 }
 
 void SimControl::Click() {
-    if (spec_.kind == ControlKind::CheckBox) {
+    if (design_.kind == ControlKind::CheckBox) {
         checked_ = !checked_;
     }
     RunHandler();
 }
 
 void SimControl::ChooseItem(int index) {
-    if (spec_.kind != ControlKind::RadioGroup || index < 0 ||
+    if (design_.kind != ControlKind::RadioGroup || index < 0 ||
         static_cast<std::size_t>(index) >= items_.size()) {
-        throw std::out_of_range("no item " + std::to_string(index) + " in " + spec_.name);
+        throw std::out_of_range("no item " + std::to_string(index) + " in " + design_.name);
     }
     if (index == itemIndex_) {
         return;
@@ -95,8 +96,8 @@ void SimControl::ChooseItem(int index) {
 }
 
 void SimControl::Tick(bool checked) {
-    if (spec_.kind != ControlKind::CheckBox) {
-        throw std::logic_error(spec_.name + " is not a check box");
+    if (design_.kind != ControlKind::CheckBox) {
+        throw std::logic_error(design_.name + " is not a check box");
     }
     if (checked != checked_) {
         Click();
@@ -109,8 +110,8 @@ void SimControl::RunHandler() {
     }
 }
 
-SimForm::SimForm(FormSpec spec, std::weak_ptr<SimForm*> registration)
-    : spec_(std::move(spec)), registration_(std::move(registration)) {}
+SimForm::SimForm(FormDesign design, std::weak_ptr<SimForm*> registration)
+    : design_(std::move(design)), registration_(std::move(registration)) {}
 
 SimForm::~SimForm() {
     if (auto slot = registration_.lock(); slot && *slot == this) {
@@ -118,20 +119,21 @@ SimForm::~SimForm() {
     }
 }
 
-Control& SimForm::AddControl(const ControlSpec& spec, std::function<void()> onClick) {
-    if (FindControl(spec.name) != nullptr) {
-        throw std::invalid_argument("a second control named " + spec.name);
+Control& SimForm::AddControl(const ControlDesign& design, std::function<void()> onClick) {
+    if (FindControl(design.name) != nullptr) {
+        throw std::invalid_argument("a second control named " + design.name);
     }
-    if (!spec.parent.empty() && FindControl(spec.parent) == nullptr) {
-        throw std::invalid_argument(spec.name + " names a parent that does not exist yet: " + spec.parent);
+    if (!design.parent.empty() && FindControl(design.parent) == nullptr) {
+        throw std::invalid_argument(design.name +
+                                    " names a parent that does not exist yet: " + design.parent);
     }
-    controls_.push_back(std::make_unique<SimControl>(spec, std::move(onClick)));
+    controls_.push_back(std::make_unique<SimControl>(design, std::move(onClick)));
     return *controls_.back();
 }
 
 Control* SimForm::FindControl(const std::string& name) {
     const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [&](const auto& control) { return control->Spec().name == name; });
+                                    [&](const auto& control) { return control->Design().name == name; });
     return found == controls_.end() ? nullptr : found->get();
 }
 
@@ -142,7 +144,7 @@ WindowHandle SimForm::Handle() const {
 void SimForm::Show() {
     shown_ = true;
     const SimControl* first = FirstTabStop("");
-    focused_ = first != nullptr ? first->Spec().name : std::string();
+    focused_ = first != nullptr ? first->Design().name : std::string();
 }
 
 int SimForm::Run() {
@@ -164,7 +166,7 @@ SimControl& SimForm::Get(const std::string& name) {
 std::vector<std::string> SimForm::CreationOrder() const {
     std::vector<std::string> names;
     for (const auto& control : controls_) {
-        names.push_back(control->Spec().name);
+        names.push_back(control->Design().name);
     }
     return names;
 }
@@ -174,14 +176,15 @@ std::vector<std::string> SimForm::CreationOrder() const {
 const SimControl* SimForm::FirstTabStop(const std::string& parent) const {
     std::vector<const SimControl*> children;
     for (const auto& control : controls_) {
-        if (control->Spec().parent == parent && control->Spec().tabOrder >= 0) {
+        if (control->Design().parent == parent && control->Design().tabOrder >= 0) {
             children.push_back(control.get());
         }
     }
-    std::stable_sort(children.begin(), children.end(),
-                     [](const auto* a, const auto* b) { return a->Spec().tabOrder < b->Spec().tabOrder; });
+    std::stable_sort(children.begin(), children.end(), [](const auto* a, const auto* b) {
+        return a->Design().tabOrder < b->Design().tabOrder;
+    });
     for (const SimControl* child : children) {
-        switch (child->Spec().kind) {
+        switch (child->Design().kind) {
         case ControlKind::Button:
         case ControlKind::CheckBox:
             return child;
@@ -192,7 +195,7 @@ const SimControl* SimForm::FirstTabStop(const std::string& parent) const {
             break;
         case ControlKind::GroupBox:
         case ControlKind::Panel:
-            if (const SimControl* inner = FirstTabStop(child->Spec().name)) {
+            if (const SimControl* inner = FirstTabStop(child->Design().name)) {
                 return inner;
             }
             break;
@@ -203,8 +206,8 @@ const SimControl* SimForm::FirstTabStop(const std::string& parent) const {
     return nullptr;
 }
 
-std::unique_ptr<Form> SimWindowLibrary::CreateForm(const FormSpec& spec) {
-    auto form = std::make_unique<SimForm>(spec, lastForm_);
+std::unique_ptr<Form> SimWindowLibrary::CreateForm(const FormDesign& design) {
+    auto form = std::make_unique<SimForm>(design, lastForm_);
     *lastForm_ = form.get();
     return form;
 }

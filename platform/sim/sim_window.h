@@ -11,7 +11,7 @@ namespace platform::sim {
 // A control without a window: it keeps what the program sets and what a test does to it.
 class SimControl : public Control {
 public:
-    SimControl(ControlSpec spec, std::function<void()> onClick);
+    SimControl(ControlDesign design, std::function<void()> onClick);
 
     std::string Caption() const override;
     void SetCaption(const std::string& text) override;
@@ -23,7 +23,7 @@ public:
     int ItemIndex() const override;
     void SetItemIndex(int index) override;
 
-    const ControlSpec& Spec() const { return spec_; }
+    const ControlDesign& Design() const { return design_; }
     // The caption as the screen shows it: buttons, check boxes and group boxes drop a single "&" and show
     // "&&" as one "&"; labels show their caption as it is.
     std::string DisplayedCaption() const;
@@ -37,7 +37,7 @@ public:
 private:
     void RunHandler();
 
-    ControlSpec spec_;
+    ControlDesign design_;
     std::function<void()> onClick_;
     std::string caption_;
     bool checked_ = false;
@@ -48,23 +48,23 @@ private:
 // A form without a window. Run returns at once; a test drives the form through its controls instead.
 class SimForm : public Form {
 public:
-    SimForm(FormSpec spec, std::weak_ptr<SimForm*> registration);
+    SimForm(FormDesign design, std::weak_ptr<SimForm*> registration);
     ~SimForm() override;
     SimForm(const SimForm&) = delete;
     SimForm& operator=(const SimForm&) = delete;
 
-    Control& AddControl(const ControlSpec& spec, std::function<void()> onClick) override;
+    Control& AddControl(const ControlDesign& design, std::function<void()> onClick) override;
     Control* FindControl(const std::string& name) override;
     WindowHandle Handle() const override;
     void Show() override;
     int Run() override;
     void Close() override;
 
-    const FormSpec& Specification() const { return spec_; }
+    const FormDesign& Design() const { return design_; }
     // The control of that name; throws std::out_of_range when there is none, so a mistyped name in a test
     // fails loudly.
     SimControl& Get(const std::string& name);
-    const ControlSpec& Spec(const std::string& name) { return Get(name).Spec(); }
+    const ControlDesign& Design(const std::string& name) { return Get(name).Design(); }
     void Click(const std::string& name) { Get(name).Click(); }
     void ChooseItem(const std::string& name, int index) { Get(name).ChooseItem(index); }
     void Tick(const std::string& name, bool checked) { Get(name).Tick(checked); }
@@ -79,7 +79,7 @@ public:
 private:
     const SimControl* FirstTabStop(const std::string& parent) const;
 
-    FormSpec spec_;
+    FormDesign design_;
     std::weak_ptr<SimForm*> registration_;
     std::vector<std::unique_ptr<SimControl>> controls_;
     bool shown_ = false;
@@ -89,7 +89,7 @@ private:
 
 class SimWindowLibrary : public WindowLibrary {
 public:
-    std::unique_ptr<Form> CreateForm(const FormSpec& spec) override;
+    std::unique_ptr<Form> CreateForm(const FormDesign& design) override;
     // The form created last while it exists, otherwise null.
     SimForm* LastForm() const { return *lastForm_; }
 

@@ -66,8 +66,8 @@ HMENU ChildId(int id) {
 
 // Themed check boxes and radio buttons ignore the text colour their parent gives; only coloured ones
 // give up the theme, so the others keep the system's look.
-void KeepTextColour(const FormContext& form, const ControlSpec& spec, HWND window) {
-    if (form.TextColourFor(spec) != GetSysColor(COLOR_WINDOWTEXT)) {
+void KeepTextColour(const FormContext& form, const ControlDesign& design, HWND window) {
+    if (form.TextColourFor(design) != GetSysColor(COLOR_WINDOWTEXT)) {
         form.System().DisableVisualStyles(window);
     }
 }
@@ -80,11 +80,12 @@ int LineHeight(HWND window) {
 
 } // namespace
 
-Win32Control::Win32Control(FormContext& form, ControlSpec spec, std::function<void()> onClick, int id)
-    : form_(form), spec_(std::move(spec)), onClick_(std::move(onClick)), id_(id), caption_(spec_.caption) {}
+Win32Control::Win32Control(FormContext& form, ControlDesign design, std::function<void()> onClick, int id)
+    : form_(form), design_(std::move(design)), onClick_(std::move(onClick)), id_(id),
+      caption_(design_.caption) {}
 
 bool Win32Control::IsContainer() const {
-    return spec_.kind == ControlKind::GroupBox || spec_.kind == ControlKind::RadioGroup;
+    return design_.kind == ControlKind::GroupBox || design_.kind == ControlKind::RadioGroup;
 }
 
 std::string Win32Control::Caption() const {
@@ -95,31 +96,31 @@ void Win32Control::SetCaption(const std::string& text) {
     caption_ = text;
     if (window_) {
         SetWindowTextW(window_, Widen(text).c_str());
-        if (spec_.autoSize) {
+        if (design_.autoSize) {
             Layout();
         }
     }
 }
 
 bool Win32Control::Checked() const {
-    return spec_.kind == ControlKind::CheckBox && window_ &&
+    return design_.kind == ControlKind::CheckBox && window_ &&
            SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32Control::SetChecked(bool checked) {
-    if (spec_.kind == ControlKind::CheckBox && window_) {
+    if (design_.kind == ControlKind::CheckBox && window_) {
         SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     }
 }
 
 void Win32Control::Create(HWND parent, int parentDesignHeight) {
     parentDesignHeight_ = parentDesignHeight;
-    const KindTraits& traits = TraitsOf(spec_.kind);
+    const KindTraits& traits = TraitsOf(design_.kind);
     DWORD style = WS_CHILD | WS_VISIBLE | traits.style;
-    if (spec_.kind == ControlKind::Label && spec_.alignRight) {
+    if (design_.kind == ControlKind::Label && design_.alignRight) {
         style = WS_CHILD | WS_VISIBLE | SS_RIGHT | SS_NOPREFIX;
     }
-    if (traits.canTakeFocus && spec_.tabOrder >= 0) {
+    if (traits.canTakeFocus && design_.tabOrder >= 0) {
         style |= WS_TABSTOP;
     }
     window_ = CreateWindowExW(traits.exStyle, traits.windowClass, Widen(caption_).c_str(), style, 0, 0, 0, 0,
@@ -132,8 +133,8 @@ void Win32Control::Create(HWND parent, int parentDesignHeight) {
         containerBaseProc_ = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ContainerProc)));
     }
-    if (spec_.kind == ControlKind::CheckBox) {
-        KeepTextColour(form_, spec_, window_);
+    if (design_.kind == ControlKind::CheckBox) {
+        KeepTextColour(form_, design_, window_);
     }
     ApplyFont();
     Layout();
@@ -155,28 +156,28 @@ void Win32Control::Layout() {
     if (!window_) {
         return;
     }
-    int top = form_.Scale(spec_.top);
-    if (spec_.anchorBottom) {
+    int top = form_.Scale(design_.top);
+    if (design_.anchorBottom) {
         RECT parent{};
         GetClientRect(GetParent(window_), &parent);
-        top = parent.bottom - form_.Scale(parentDesignHeight_ - spec_.top);
+        top = parent.bottom - form_.Scale(parentDesignHeight_ - design_.top);
     }
-    SIZE size{form_.Scale(spec_.width), form_.Scale(spec_.height)};
-    if (spec_.kind == ControlKind::Label && spec_.autoSize) {
+    SIZE size{form_.Scale(design_.width), form_.Scale(design_.height)};
+    if (design_.kind == ControlKind::Label && design_.autoSize) {
         size = MeasureCaption();
     }
-    SetWindowPos(window_, nullptr, form_.Scale(spec_.left), top, size.cx, size.cy,
+    SetWindowPos(window_, nullptr, form_.Scale(design_.left), top, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Control::ApplyFont() {
     if (window_) {
-        SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(spec_)), TRUE);
+        SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(design_)), TRUE);
     }
 }
 
 void Win32Control::OnCommand(HWND, UINT code) {
-    const bool clickable = spec_.kind == ControlKind::Button || spec_.kind == ControlKind::CheckBox;
+    const bool clickable = design_.kind == ControlKind::Button || design_.kind == ControlKind::CheckBox;
     if (code == BN_CLICKED && clickable && onClick_) {
         form_.RunHandler(onClick_);
     }
@@ -224,7 +225,7 @@ LRESULT Win32Control::ContainerMessage(UINT message, WPARAM wParam, LPARAM lPara
 
 void RadioGroupControl::Create(HWND parent, int parentDesignHeight) {
     Win32Control::Create(parent, parentDesignHeight);
-    for (const auto& item : spec_.items) {
+    for (const auto& item : design_.items) {
         AddItem(item);
     }
 }
@@ -257,8 +258,8 @@ void RadioGroupControl::CreateButton(std::size_t index) {
                                  nullptr);
     }
     if (button) {
-        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(spec_)), FALSE);
-        KeepTextColour(form_, spec_, button);
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(design_)), FALSE);
+        KeepTextColour(form_, design_, button);
     }
     buttons_.push_back(button);
 }
@@ -308,7 +309,7 @@ void RadioGroupControl::ApplyFont() {
     Win32Control::ApplyFont();
     for (HWND button : buttons_) {
         if (button) {
-            SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(spec_)), TRUE);
+            SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(design_)), TRUE);
         }
     }
 }
@@ -340,12 +341,12 @@ void RadioGroupControl::OnCommand(HWND child, UINT code) {
     }
 }
 
-std::unique_ptr<Win32Control> MakeControl(FormContext& form, const ControlSpec& spec,
+std::unique_ptr<Win32Control> MakeControl(FormContext& form, const ControlDesign& design,
                                           std::function<void()> onClick, int id) {
-    if (spec.kind == ControlKind::RadioGroup) {
-        return std::make_unique<RadioGroupControl>(form, spec, std::move(onClick), id);
+    if (design.kind == ControlKind::RadioGroup) {
+        return std::make_unique<RadioGroupControl>(form, design, std::move(onClick), id);
     }
-    return std::make_unique<Win32Control>(form, spec, std::move(onClick), id);
+    return std::make_unique<Win32Control>(form, design, std::move(onClick), id);
 }
 
 } // namespace platform::win32

@@ -21,8 +21,8 @@ public:
     virtual const SystemApi& System() const = 0;
     // A length designed at 96 pixels per inch, at the form's current DPI.
     virtual int Scale(int designed) const = 0;
-    virtual HFONT FontFor(const ControlSpec& spec) = 0;
-    virtual COLORREF TextColourFor(const ControlSpec& spec) const = 0;
+    virtual HFONT FontFor(const ControlDesign& design) = 0;
+    virtual COLORREF TextColourFor(const ControlDesign& design) const = 0;
     virtual HBRUSH BackgroundBrush() const = 0;
     // Runs a click handler; an exception it raises ends the event loop and is raised again by Form::Run,
     // so it never passes through Windows' own code.
@@ -32,10 +32,10 @@ protected:
     ~FormContext() = default;
 };
 
-// One control: a child window whose text is the caption, laid out from its spec at the form's DPI.
+// One control: a child window whose text is the caption, laid out from its design at the form's DPI.
 class Win32Control : public Control {
 public:
-    Win32Control(FormContext& form, ControlSpec spec, std::function<void()> onClick, int id);
+    Win32Control(FormContext& form, ControlDesign design, std::function<void()> onClick, int id);
     ~Win32Control() override = default;
     Win32Control(const Win32Control&) = delete;
     Win32Control& operator=(const Win32Control&) = delete;
@@ -53,7 +53,7 @@ public:
     // Creates the window inside `parent`, whose designed client height is `parentDesignHeight` (the
     // distance a bottom-anchored control keeps is measured from it).
     virtual void Create(HWND parent, int parentDesignHeight);
-    // Places and sizes the window from the spec at the current DPI, relative to the parent's client area.
+    // Places and sizes the window from the design at the current DPI, relative to the parent's client area.
     virtual void Layout();
     virtual void ApplyFont();
     // Forgets the windows once Windows has destroyed them with the form.
@@ -64,13 +64,13 @@ public:
     void Draw(const DRAWITEMSTRUCT& item) const;
 
     HWND Window() const { return window_; }
-    const ControlSpec& Spec() const { return spec_; }
+    const ControlDesign& Design() const { return design_; }
     int Id() const { return id_; }
     bool IsContainer() const;
 
 protected:
     FormContext& form_;
-    ControlSpec spec_;
+    ControlDesign design_;
     std::function<void()> onClick_;
     HWND window_ = nullptr;
 
@@ -113,7 +113,7 @@ private:
     int index_ = -1;
 };
 
-std::unique_ptr<Win32Control> MakeControl(FormContext& form, const ControlSpec& spec,
+std::unique_ptr<Win32Control> MakeControl(FormContext& form, const ControlDesign& design,
                                           std::function<void()> onClick, int id);
 
 } // namespace platform::win32

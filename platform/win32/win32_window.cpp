@@ -64,23 +64,23 @@ std::wstring FaceAt(const std::string& face, int dpi) {
 // The fonts of one form at one DPI, one HFONT per face, size and weight.
 class FontCache {
 public:
-    HFONT Get(const FontSpec& spec, int dpi) {
-        const auto key = std::make_tuple(spec.face, spec.points, spec.bold);
+    HFONT Get(const FontStyle& design, int dpi) {
+        const auto key = std::make_tuple(design.face, design.points, design.bold);
         auto found = fonts_.find(key);
         if (found == fonts_.end()) {
-            found = fonts_.emplace(key, Create(spec, dpi)).first;
+            found = fonts_.emplace(key, Create(design, dpi)).first;
         }
         return found->second.Get();
     }
 
 private:
-    static Font Create(const FontSpec& spec, int dpi) {
+    static Font Create(const FontStyle& design, int dpi) {
         LOGFONTW font{};
-        font.lfHeight = -MulDiv(spec.points, dpi, 72);
-        font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+        font.lfHeight = -MulDiv(design.points, dpi, 72);
+        font.lfWeight = design.bold ? FW_BOLD : FW_NORMAL;
         font.lfCharSet = DEFAULT_CHARSET;
         font.lfQuality = DEFAULT_QUALITY;
-        const std::wstring face = FaceAt(spec.face, dpi);
+        const std::wstring face = FaceAt(design.face, dpi);
         lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
         return Font(CreateFontIndirectW(&font));
     }
@@ -94,12 +94,12 @@ Rect ToRect(const RECT& r) {
 
 class Win32Form final : public Form, private FormContext {
 public:
-    Win32Form(const WindowLibraryShared& shared, const FormSpec& spec);
+    Win32Form(const WindowLibraryShared& shared, const FormDesign& design);
     ~Win32Form() override;
     Win32Form(const Win32Form&) = delete;
     Win32Form& operator=(const Win32Form&) = delete;
 
-    Control& AddControl(const ControlSpec& spec, std::function<void()> onClick) override;
+    Control& AddControl(const ControlDesign& design, std::function<void()> onClick) override;
     Control* FindControl(const std::string& name) override;
     WindowHandle Handle() const override { return window_; }
     void Show() override;
@@ -114,8 +114,8 @@ private:
     HWND FormWindow() const override { return window_; }
     const SystemApi& System() const override { return shared_.system; }
     int Scale(int designed) const override { return MulDiv(designed, dpi_, kDesignDpi); }
-    HFONT FontFor(const ControlSpec& spec) override;
-    COLORREF TextColourFor(const ControlSpec& spec) const override;
+    HFONT FontFor(const ControlDesign& design) override;
+    COLORREF TextColourFor(const ControlDesign& design) const override;
     HBRUSH BackgroundBrush() const override { return background_.Get(); }
     void RunHandler(const std::function<void()>& handler) override;
 
@@ -139,7 +139,7 @@ private:
     HWND FirstTabStop(HWND parent) const;
 
     const WindowLibraryShared& shared_;
-    FormSpec spec_;
+    FormDesign design_;
     int dpi_ = kDesignDpi;
     Brush background_;
     FontCache fonts_;
@@ -151,16 +151,17 @@ private:
     std::exception_ptr failure_;
 };
 
-Win32Form::Win32Form(const WindowLibraryShared& shared, const FormSpec& spec)
-    : shared_(shared), spec_(spec),
-      background_(CreateSolidBrush(RGB(spec.background.r, spec.background.g, spec.background.b))) {
-    const RECT designed{spec.left, spec.top, spec.left + spec.outerWidth, spec.top + spec.outerHeight};
+Win32Form::Win32Form(const WindowLibraryShared& shared, const FormDesign& design)
+    : shared_(shared), design_(design),
+      background_(CreateSolidBrush(RGB(design.background.r, design.background.g, design.background.b))) {
+    const RECT designed{design.left, design.top, design.left + design.outerWidth,
+                        design.top + design.outerHeight};
     const HMONITOR monitor = MonitorFromRect(&designed, MONITOR_DEFAULTTONEAREST);
     dpi_ = System().DpiForMonitor(monitor);
     const RECT placed = PlacementOn(monitor);
-    window_ = CreateWindowExW(0, Win32WindowLibrary::kFormClassName, Widen(spec.caption).c_str(), kFormStyle,
-                              placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
-                              nullptr, nullptr, Instance(), this);
+    window_ = CreateWindowExW(0, Win32WindowLibrary::kFormClassName, Widen(design.caption).c_str(),
+                              kFormStyle, placed.left, placed.top, placed.right - placed.left,
+                              placed.bottom - placed.top, nullptr, nullptr, Instance(), this);
     if (!window_) {
         throw std::runtime_error("the main window could not be created");
     }
@@ -183,24 +184,24 @@ Win32Form::~Win32Form() {
 // just enough to lie inside it. The client area is the designed one at the current DPI; the frame around
 // it is whatever the system draws.
 RECT Win32Form::PlacementOn(HMONITOR monitor) const {
-    SIZE outer{Scale(spec_.outerWidth), Scale(spec_.outerHeight)};
-    if (spec_.clientWidth > 0 && spec_.clientHeight > 0) {
-        const RECT client{0, 0, Scale(spec_.clientWidth), Scale(spec_.clientHeight)};
+    SIZE outer{Scale(design_.outerWidth), Scale(design_.outerHeight)};
+    if (design_.clientWidth > 0 && design_.clientHeight > 0) {
+        const RECT client{0, 0, Scale(design_.clientWidth), Scale(design_.clientHeight)};
         const RECT frame = System().OuterRect(client, kFormStyle, 0, dpi_);
         outer = SIZE{frame.right - frame.left, frame.bottom - frame.top};
     }
-    const Rect window{spec_.left, spec_.top, spec_.left + outer.cx, spec_.top + outer.cy};
+    const Rect window{design_.left, design_.top, design_.left + outer.cx, design_.top + outer.cy};
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     const Rect fitted = GetMonitorInfoW(monitor, &info) ? FitToWorkArea(window, ToRect(info.rcWork)) : window;
     return RECT{fitted.left, fitted.top, fitted.right, fitted.bottom};
 }
 
-Control& Win32Form::AddControl(const ControlSpec& spec, std::function<void()> onClick) {
+Control& Win32Form::AddControl(const ControlDesign& design, std::function<void()> onClick) {
     const int id = Win32WindowLibrary::kFirstControlId + static_cast<int>(controls_.size());
-    Win32Control* parent = spec.parent.empty() ? nullptr : ContainerNamed(spec.parent);
+    Win32Control* parent = design.parent.empty() ? nullptr : ContainerNamed(design.parent);
     const HWND parentWindow = parent ? parent->Window() : window_;
-    controls_.push_back(MakeControl(*this, spec, std::move(onClick), id));
+    controls_.push_back(MakeControl(*this, design, std::move(onClick), id));
     Win32Control& control = *controls_.back();
     if (parentWindow) {
         control.Create(parentWindow, DesignHeightOf(parent));
@@ -212,7 +213,7 @@ Control& Win32Form::AddControl(const ControlSpec& spec, std::function<void()> on
 
 Control* Win32Form::FindControl(const std::string& name) {
     for (const auto& control : controls_) {
-        if (control->Spec().name == name) {
+        if (control->Design().name == name) {
             return control.get();
         }
     }
@@ -230,7 +231,7 @@ Win32Control* Win32Form::ControlOfWindow(HWND window) const {
 
 Win32Control* Win32Form::ContainerNamed(const std::string& name) const {
     for (const auto& control : controls_) {
-        if (control->Spec().name == name && control->IsContainer()) {
+        if (control->Design().name == name && control->IsContainer()) {
             return control.get();
         }
     }
@@ -239,9 +240,9 @@ Win32Control* Win32Form::ContainerNamed(const std::string& name) const {
 
 int Win32Form::DesignHeightOf(const Win32Control* parent) const {
     if (parent) {
-        return parent->Spec().height;
+        return parent->Design().height;
     }
-    return spec_.clientHeight > 0 ? spec_.clientHeight : spec_.outerHeight;
+    return design_.clientHeight > 0 ? design_.clientHeight : design_.outerHeight;
 }
 
 // The dialog manager tabs through siblings in z-order, so the siblings are stacked by tab order; controls
@@ -254,7 +255,7 @@ void Win32Form::OrderTabStops(HWND parent) {
         }
     }
     std::stable_sort(siblings.begin(), siblings.end(), [](const Win32Control* a, const Win32Control* b) {
-        const int left = a->Spec().tabOrder, right = b->Spec().tabOrder;
+        const int left = a->Design().tabOrder, right = b->Design().tabOrder;
         return (left >= 0 && right < 0) || (left >= 0 && right >= 0 && left < right);
     });
     HWND previous = HWND_TOP;
@@ -266,7 +267,7 @@ void Win32Form::OrderTabStops(HWND parent) {
 
 // Tooltips copy the hint; "&" in it shows as it is.
 void Win32Form::AttachHint(const Win32Control& control) {
-    if (control.Spec().hint.empty() || !control.Window()) {
+    if (control.Design().hint.empty() || !control.Window()) {
         return;
     }
     if (!tooltip_) {
@@ -274,7 +275,7 @@ void Win32Form::AttachHint(const Win32Control& control) {
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, Instance(), nullptr);
     }
-    std::wstring hint = Widen(control.Spec().hint);
+    std::wstring hint = Widen(control.Design().hint);
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -349,12 +350,12 @@ void Win32Form::Close() {
     }
 }
 
-HFONT Win32Form::FontFor(const ControlSpec& spec) {
-    return fonts_.Get(spec.useFormFont ? spec_.font : spec.font, dpi_);
+HFONT Win32Form::FontFor(const ControlDesign& design) {
+    return fonts_.Get(design.useFormFont ? design_.font : design.font, dpi_);
 }
 
-COLORREF Win32Form::TextColourFor(const ControlSpec& spec) const {
-    return ToColorRef(spec.useFormFont ? spec_.font.colour : spec.font.colour);
+COLORREF Win32Form::TextColourFor(const ControlDesign& design) const {
+    return ToColorRef(design.useFormFont ? design_.font.colour : design.font.colour);
 }
 
 void Win32Form::RunHandler(const std::function<void()>& handler) {
@@ -429,18 +430,18 @@ void Win32Form::OnCommand(HWND child, UINT code) {
 // colour; push buttons keep the system's colours.
 LRESULT Win32Form::OnControlColour(UINT message, HDC dc, HWND child) {
     const Win32Control* control = ControlOfWindow(child);
-    if (!control || control->Spec().kind == ControlKind::Button) {
+    if (!control || control->Design().kind == ControlKind::Button) {
         return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(child));
     }
-    SetTextColor(dc, TextColourFor(control->Spec()));
-    SetBkColor(dc, RGB(spec_.background.r, spec_.background.g, spec_.background.b));
+    SetTextColor(dc, TextColourFor(control->Design()));
+    SetBkColor(dc, RGB(design_.background.r, design_.background.g, design_.background.b));
     return reinterpret_cast<LRESULT>(background_.Get());
 }
 
 void Win32Form::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const Win32Control* control = ControlOfWindow(item.hwndItem);
-    if (control && control->Spec().kind == ControlKind::Panel) {
+    if (control && control->Design().kind == ControlKind::Panel) {
         control->Draw(item);
     }
 }
@@ -454,7 +455,7 @@ void Win32Form::EraseBackground(HDC dc) const {
 // Only bottom-anchored controls follow the window's size.
 void Win32Form::OnSize() {
     for (const auto& control : controls_) {
-        if (control->Spec().anchorBottom) {
+        if (control->Design().anchorBottom) {
             control->Layout();
         }
     }
@@ -542,8 +543,8 @@ Win32WindowLibrary::Win32WindowLibrary(int iconResourceId)
 
 Win32WindowLibrary::~Win32WindowLibrary() = default;
 
-std::unique_ptr<Form> Win32WindowLibrary::CreateForm(const FormSpec& spec) {
-    return std::make_unique<Win32Form>(*shared_, spec);
+std::unique_ptr<Form> Win32WindowLibrary::CreateForm(const FormDesign& design) {
+    return std::make_unique<Win32Form>(*shared_, design);
 }
 
 } // namespace platform::win32

@@ -24,7 +24,7 @@ public:
     Win32WindowLibrary(const Win32WindowLibrary&) = delete;
     Win32WindowLibrary& operator=(const Win32WindowLibrary&) = delete;
 
-    std::unique_ptr<Form> CreateForm(const FormSpec& spec) override;
+    std::unique_ptr<Form> CreateForm(const FormDesign& design) override;
 
 private:
     std::unique_ptr<WindowLibraryShared> shared_;

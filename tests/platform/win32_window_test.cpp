@@ -13,18 +13,18 @@
 namespace {
 
 using platform::Colour;
+using platform::ControlDesign;
 using platform::ControlKind;
-using platform::ControlSpec;
-using platform::FontSpec;
-using platform::FormSpec;
+using platform::FontStyle;
+using platform::FormDesign;
 using platform::Rgb;
 using platform::win32::Win32WindowLibrary;
 
 constexpr Rgb kSkyBlue{166, 202, 240};
 constexpr Rgb kNavy{0, 0, 128};
 
-FormSpec TestForm(int left = 100, int top = 80) {
-    FormSpec form;
+FormDesign TestForm(int left = 100, int top = 80) {
+    FormDesign form;
     form.name = "TestForm";
     form.caption = "Trimlode test";
     form.left = left;
@@ -34,29 +34,30 @@ FormSpec TestForm(int left = 100, int top = 80) {
     form.clientWidth = 400;
     form.clientHeight = 266;
     form.background = kSkyBlue;
-    form.font = FontSpec{"MS Sans Serif", 8, false, Colour{}};
+    form.font = FontStyle{"MS Sans Serif", 8, false, Colour{}};
     return form;
 }
 
-ControlSpec Spec(const std::string& name, ControlKind kind, RECT box, const std::string& caption = "",
-                 int tabOrder = -1, const std::string& parent = "") {
-    ControlSpec spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.left = box.left;
-    spec.top = box.top;
-    spec.width = box.right;
-    spec.height = box.bottom;
-    spec.caption = caption;
-    spec.tabOrder = tabOrder;
-    spec.parent = parent;
-    return spec;
+ControlDesign Design(const std::string& name, ControlKind kind, RECT box, const std::string& caption = "",
+                     int tabOrder = -1, const std::string& parent = "") {
+    ControlDesign design;
+    design.name = name;
+    design.kind = kind;
+    design.left = box.left;
+    design.top = box.top;
+    design.width = box.right;
+    design.height = box.bottom;
+    design.caption = caption;
+    design.tabOrder = tabOrder;
+    design.parent = parent;
+    return design;
 }
 
-ControlSpec WithFont(ControlSpec spec, int points, bool bold, Rgb colour, const std::string& face = "Arial") {
-    spec.useFormFont = false;
-    spec.font = FontSpec{face, points, bold, Colour{Colour::Role::Fixed, colour}};
-    return spec;
+ControlDesign WithFont(ControlDesign design, int points, bool bold, Rgb colour,
+                       const std::string& face = "Arial") {
+    design.useFormFont = false;
+    design.font = FontStyle{face, points, bold, Colour{Colour::Role::Fixed, colour}};
+    return design;
 }
 
 std::string Text(HWND window) {
@@ -112,11 +113,12 @@ protected:
 };
 
 TEST_F(Win32Window, ControlsAreChildWindowsWithTheirCaptionIdAndPlace) {
-    form->AddControl(Spec("Title", ControlKind::Label, {8, 8, 120, 13}, "Sample & Co"), nullptr);
-    form->AddControl(Spec("Go", ControlKind::Button, {300, 10, 90, 25}, "&Go && stop", 0), count);
-    form->AddControl(Spec("Box", ControlKind::GroupBox, {8, 40, 200, 150}, "MODULE REMOVAL ", 1), nullptr);
-    form->AddControl(Spec("Tick", ControlKind::CheckBox, {8, 16, 150, 17}, "Remove &this", 0, "Box"), count);
-    form->AddControl(Spec("Bar", ControlKind::Panel, {8, 200, 200, 9}), nullptr);
+    form->AddControl(Design("Title", ControlKind::Label, {8, 8, 120, 13}, "Sample & Co"), nullptr);
+    form->AddControl(Design("Go", ControlKind::Button, {300, 10, 90, 25}, "&Go && stop", 0), count);
+    form->AddControl(Design("Box", ControlKind::GroupBox, {8, 40, 200, 150}, "MODULE REMOVAL ", 1), nullptr);
+    form->AddControl(Design("Tick", ControlKind::CheckBox, {8, 16, 150, 17}, "Remove &this", 0, "Box"),
+                     count);
+    form->AddControl(Design("Bar", ControlKind::Panel, {8, 200, 200, 9}), nullptr);
 
     const HWND label = Item(0), button = Item(1), box = Item(2), bar = Item(4);
     const HWND tick = Item(3, box);
@@ -152,12 +154,12 @@ TEST_F(Win32Window, ControlsAreChildWindowsWithTheirCaptionIdAndPlace) {
 }
 
 TEST_F(Win32Window, FontsFollowFaceSizeAndWeight) {
-    form->AddControl(Spec("Plain", ControlKind::Label, {8, 8, 100, 13}, "plain"), nullptr);
-    form->AddControl(WithFont(Spec("Title", ControlKind::Label, {8, 30, 174, 31}, "Title"), 20, false, kNavy,
-                              "Times New Roman"),
+    form->AddControl(Design("Plain", ControlKind::Label, {8, 8, 100, 13}, "plain"), nullptr);
+    form->AddControl(WithFont(Design("Title", ControlKind::Label, {8, 30, 174, 31}, "Title"), 20, false,
+                              kNavy, "Times New Roman"),
                      nullptr);
     form->AddControl(
-        WithFont(Spec("Help", ControlKind::Button, {8, 70, 100, 30}, "Help", 0), 10, true, Rgb{}), nullptr);
+        WithFont(Design("Help", ControlKind::Button, {8, 70, 100, 30}, "Help", 0), 10, true, Rgb{}), nullptr);
     struct Expected {
         const wchar_t* face;
         LONG height;
@@ -176,11 +178,11 @@ TEST_F(Win32Window, FontsFollowFaceSizeAndWeight) {
 }
 
 TEST_F(Win32Window, ColoursComeFromTheFontAndTheFormBackgroundExceptOnButtons) {
-    form->AddControl(WithFont(Spec("Navy", ControlKind::Label, {8, 8, 100, 13}, "navy"), 8, false, kNavy),
+    form->AddControl(WithFont(Design("Navy", ControlKind::Label, {8, 8, 100, 13}, "navy"), 8, false, kNavy),
                      nullptr);
-    form->AddControl(Spec("Box", ControlKind::GroupBox, {8, 40, 200, 150}, "Box", 1), nullptr);
-    form->AddControl(Spec("Tick", ControlKind::CheckBox, {8, 16, 150, 17}, "tick", 0, "Box"), nullptr);
-    form->AddControl(Spec("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0), nullptr);
+    form->AddControl(Design("Box", ControlKind::GroupBox, {8, 40, 200, 150}, "Box", 1), nullptr);
+    form->AddControl(Design("Tick", ControlKind::CheckBox, {8, 16, 150, 17}, "tick", 0, "Box"), nullptr);
+    form->AddControl(Design("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0), nullptr);
     const HWND box = Item(1);
 
     const HDC dc = CreateCompatibleDC(nullptr);
@@ -205,9 +207,10 @@ TEST_F(Win32Window, ColoursComeFromTheFontAndTheFormBackgroundExceptOnButtons) {
 }
 
 TEST_F(Win32Window, AutoSizedLabelsFitOneLineOfTheirCaptionKeepingTheTopLeftCorner) {
-    ControlSpec name = WithFont(Spec("OSConfirmed", ControlKind::Label, {24, 120, 0, 0}), 12, true, kNavy);
+    ControlDesign name =
+        WithFont(Design("OSConfirmed", ControlKind::Label, {24, 120, 0, 0}), 12, true, kNavy);
     name.autoSize = true;
-    ControlSpec credits = Spec("Credits", ControlKind::Label, {166, 56, 133, 13}, "credits");
+    ControlDesign credits = Design("Credits", ControlKind::Label, {166, 56, 133, 13}, "credits");
     credits.alignRight = true;
     auto& label = form->AddControl(name, nullptr);
     form->AddControl(credits, nullptr);
@@ -230,10 +233,10 @@ TEST_F(Win32Window, AutoSizedLabelsFitOneLineOfTheirCaptionKeepingTheTopLeftCorn
 }
 
 TEST_F(Win32Window, RadioGroupShowsItemsAsTheyAreAndReportsOnlyAChangedChoice) {
-    ControlSpec spec = WithFont(Spec("List", ControlKind::RadioGroup, {16, 20, 281, 185}, "", 0), 8, false,
-                                Rgb{0, 0, 255}, "MS Sans Serif");
-    spec.items = {"1.", "2."};
-    auto& list = form->AddControl(spec, count);
+    ControlDesign design = WithFont(Design("List", ControlKind::RadioGroup, {16, 20, 281, 185}, "", 0), 8,
+                                    false, Rgb{0, 0, 255}, "MS Sans Serif");
+    design.items = {"1.", "2."};
+    auto& list = form->AddControl(design, count);
     const HWND group = Item(0);
     EXPECT_EQ(list.Items(), (std::vector<std::string>{"1.", "2."}));
 
@@ -278,13 +281,13 @@ TEST_F(Win32Window, RadioGroupShowsItemsAsTheyAreAndReportsOnlyAChangedChoice) {
 }
 
 TEST_F(Win32Window, TabFollowsTabOrderIntoGroupsAndFocusStartsAtTheFirst) {
-    form->AddControl(Spec("Exit", ControlKind::Button, {300, 200, 90, 25}, "Exit", 1), nullptr);
-    form->AddControl(Spec("Box", ControlKind::GroupBox, {8, 150, 200, 100}, "Box", 3), nullptr);
-    form->AddControl(Spec("Second", ControlKind::CheckBox, {8, 40, 150, 17}, "second", 1, "Box"), nullptr);
-    form->AddControl(Spec("First", ControlKind::CheckBox, {8, 16, 150, 17}, "first", 0, "Box"), nullptr);
-    auto& list = form->AddControl(Spec("List", ControlKind::RadioGroup, {8, 8, 200, 120}, "", 2), nullptr);
-    form->AddControl(Spec("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0), nullptr);
-    form->AddControl(Spec("Label", ControlKind::Label, {220, 10, 60, 13}, "label"), nullptr);
+    form->AddControl(Design("Exit", ControlKind::Button, {300, 200, 90, 25}, "Exit", 1), nullptr);
+    form->AddControl(Design("Box", ControlKind::GroupBox, {8, 150, 200, 100}, "Box", 3), nullptr);
+    form->AddControl(Design("Second", ControlKind::CheckBox, {8, 40, 150, 17}, "second", 1, "Box"), nullptr);
+    form->AddControl(Design("First", ControlKind::CheckBox, {8, 16, 150, 17}, "first", 0, "Box"), nullptr);
+    auto& list = form->AddControl(Design("List", ControlKind::RadioGroup, {8, 8, 200, 120}, "", 2), nullptr);
+    form->AddControl(Design("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0), nullptr);
+    form->AddControl(Design("Label", ControlKind::Label, {220, 10, 60, 13}, "label"), nullptr);
     list.AddItem("4.5");
     list.AddItem("5.0");
 
@@ -308,10 +311,10 @@ TEST_F(Win32Window, TabFollowsTabOrderIntoGroupsAndFocusStartsAtTheFirst) {
 }
 
 TEST_F(Win32Window, OnlyBottomAnchoredControlsFollowTheBottomEdge) {
-    ControlSpec anchored = Spec("Heading", ControlKind::Label, {56, -207, 154, 13}, "SELECT");
+    ControlDesign anchored = Design("Heading", ControlKind::Label, {56, -207, 154, 13}, "SELECT");
     anchored.anchorBottom = true;
     form->AddControl(anchored, nullptr);
-    form->AddControl(Spec("Exit", ControlKind::Button, {300, 200, 90, 25}, "Exit", 0), nullptr);
+    form->AddControl(Design("Exit", ControlKind::Button, {300, 200, 90, 25}, "Exit", 0), nullptr);
     EXPECT_EQ(RelativeRect(Item(0)).top, -207);
 
     RECT frame{};
@@ -343,10 +346,10 @@ BOOL CALLBACK FindTooltip(HWND window, LPARAM data) {
 
 // Wine has one monitor, so the message a move to a denser monitor brings is sent by hand.
 TEST_F(Win32Window, MovingToA150PercentMonitorRescalesLayoutAndFonts) {
-    form->AddControl(Spec("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0), nullptr);
-    form->AddControl(Spec("Box", ControlKind::GroupBox, {8, 40, 200, 150}, "Box", 1), nullptr);
-    form->AddControl(Spec("Tick", ControlKind::CheckBox, {8, 16, 150, 17}, "tick", 0, "Box"), nullptr);
-    ControlSpec anchored = Spec("Heading", ControlKind::Label, {56, -207, 154, 13}, "SELECT");
+    form->AddControl(Design("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0), nullptr);
+    form->AddControl(Design("Box", ControlKind::GroupBox, {8, 40, 200, 150}, "Box", 1), nullptr);
+    form->AddControl(Design("Tick", ControlKind::CheckBox, {8, 16, 150, 17}, "tick", 0, "Box"), nullptr);
+    ControlDesign anchored = Design("Heading", ControlKind::Label, {56, -207, 154, 13}, "SELECT");
     anchored.anchorBottom = true;
     form->AddControl(anchored, nullptr);
 
@@ -380,10 +383,10 @@ HWND TooltipOf(HWND owner) {
 }
 
 TEST_F(Win32Window, ButtonsShowTheirHintAsATooltip) {
-    ControlSpec go = Spec("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0);
+    ControlDesign go = Design("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0);
     go.hint = "Immediately quits Trimlode.  Leaves all files & folders.";
     form->AddControl(go, nullptr);
-    form->AddControl(Spec("Plain", ControlKind::Button, {300, 40, 90, 25}, "Plain", 1), nullptr);
+    form->AddControl(Design("Plain", ControlKind::Button, {300, 40, 90, 25}, "Plain", 1), nullptr);
 
     const HWND tooltip = TooltipOf(FormWindow());
     ASSERT_NE(tooltip, nullptr);
@@ -400,9 +403,9 @@ TEST_F(Win32Window, ButtonsShowTheirHintAsATooltip) {
 }
 
 TEST_F(Win32Window, CheckBoxesTickOnClickAndRunTheirHandler) {
-    form->AddControl(Spec("Box", ControlKind::GroupBox, {8, 8, 200, 100}, "Box", 0), nullptr);
+    form->AddControl(Design("Box", ControlKind::GroupBox, {8, 8, 200, 100}, "Box", 0), nullptr);
     auto& tick =
-        form->AddControl(Spec("Tick", ControlKind::CheckBox, {8, 16, 150, 17}, "tick", 0, "Box"), count);
+        form->AddControl(Design("Tick", ControlKind::CheckBox, {8, 16, 150, 17}, "tick", 0, "Box"), count);
     form->Show();
     EXPECT_FALSE(tick.Checked());
     SendMessageW(Item(1, Item(0)), BM_CLICK, 0, 0);
@@ -443,7 +446,7 @@ TEST_F(Win32Window, RunEndsWhenTheFormClosesFromTheCloseBoxOrAHandler) {
     EXPECT_EQ(form->Handle(), nullptr);
 
     form = library.CreateForm(TestForm());
-    form->AddControl(Spec("Exit", ControlKind::Button, {300, 10, 90, 25}, "Exit", 0),
+    form->AddControl(Design("Exit", ControlKind::Button, {300, 10, 90, 25}, "Exit", 0),
                      [this] { form->Close(); });
     form->Show();
     PostMessageW(Item(0), BM_CLICK, 0, 0);
@@ -453,7 +456,7 @@ TEST_F(Win32Window, RunEndsWhenTheFormClosesFromTheCloseBoxOrAHandler) {
 }
 
 TEST_F(Win32Window, AnErrorEscapingAHandlerEndsTheLoopAndIsRaisedByRun) {
-    form->AddControl(Spec("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0),
+    form->AddControl(Design("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0),
                      [] { throw std::runtime_error("handler failed"); });
     form->Show();
     PostMessageW(Item(0), BM_CLICK, 0, 0);

@@ -15,8 +15,8 @@ using platform::ControlKind;
 
 std::vector<std::string> Names() {
     std::vector<std::string> names;
-    for (const auto& spec : ui::MainControls()) {
-        names.push_back(spec.name);
+    for (const auto& design : ui::MainControls()) {
+        names.push_back(design.name);
     }
     return names;
 }
@@ -54,20 +54,20 @@ TEST(ControlTable, CreationOrderPutsTheCheckBoxesRightAfterTheirGroup) {
     EXPECT_EQ(Names(), expected);
 
     std::set<std::string> seen;
-    for (const auto& spec : ui::MainControls()) {
-        if (!spec.parent.empty()) {
-            EXPECT_EQ(seen.count(spec.parent), 1u) << spec.name << " comes before its parent";
+    for (const auto& design : ui::MainControls()) {
+        if (!design.parent.empty()) {
+            EXPECT_EQ(seen.count(design.parent), 1u) << design.name << " comes before its parent";
         }
-        seen.insert(spec.name);
+        seen.insert(design.name);
     }
 }
 
 TEST(ControlTable, CheckBoxesShowTheCatalogueCaptions) {
     std::map<std::string, std::string> captions;
-    for (const auto& spec : ui::MainControls()) {
-        if (spec.kind == ControlKind::CheckBox) {
-            EXPECT_EQ(spec.parent, "ModeuleRemovalSelectionGroupBox") << spec.name;
-            captions[spec.name] = spec.caption;
+    for (const auto& design : ui::MainControls()) {
+        if (design.kind == ControlKind::CheckBox) {
+            EXPECT_EQ(design.parent, "ModeuleRemovalSelectionGroupBox") << design.name;
+            captions[design.name] = design.caption;
         }
     }
     ASSERT_EQ(captions.size(), removal::ModuleCatalogue().size());
@@ -79,13 +79,13 @@ TEST(ControlTable, CheckBoxesShowTheCatalogueCaptions) {
 TEST(ControlTable, TabOrdersAreUniqueAndGaplessWithinEachParent) {
     std::map<std::string, std::set<int>> orders;
     std::map<std::string, int> stops;
-    for (const auto& spec : ui::MainControls()) {
-        if (spec.tabOrder >= 0) {
-            EXPECT_TRUE(orders[spec.parent].insert(spec.tabOrder).second)
-                << spec.name << " repeats tab order " << spec.tabOrder;
-            ++stops[spec.parent];
+    for (const auto& design : ui::MainControls()) {
+        if (design.tabOrder >= 0) {
+            EXPECT_TRUE(orders[design.parent].insert(design.tabOrder).second)
+                << design.name << " repeats tab order " << design.tabOrder;
+            ++stops[design.parent];
         } else {
-            EXPECT_EQ(spec.kind, ControlKind::Label) << spec.name << " is left out of the tab order";
+            EXPECT_EQ(design.kind, ControlKind::Label) << design.name << " is left out of the tab order";
         }
     }
     for (const auto& [parent, set] : orders) {
@@ -96,17 +96,17 @@ TEST(ControlTable, TabOrdersAreUniqueAndGaplessWithinEachParent) {
 }
 
 TEST(ControlTable, OnlyButtonsCarryHintsAndOnlyLabel1FollowsTheBottom) {
-    for (const auto& spec : ui::MainControls()) {
-        EXPECT_EQ(spec.hint.empty(), spec.kind != ControlKind::Button) << spec.name;
-        EXPECT_EQ(spec.anchorBottom, spec.name == "Label1") << spec.name;
+    for (const auto& design : ui::MainControls()) {
+        EXPECT_EQ(design.hint.empty(), design.kind != ControlKind::Button) << design.name;
+        EXPECT_EQ(design.anchorBottom, design.name == "Label1") << design.name;
     }
 }
 
 TEST(ControlTable, TheFormBuildsFromTheTableWithTheFocusOnExecute) {
     platform::sim::SimWindowLibrary windows;
-    const auto form = windows.CreateForm(ui::MainFormSpec());
-    for (const auto& spec : ui::MainControls()) {
-        form->AddControl(spec, {});
+    const auto form = windows.CreateForm(ui::MainFormDesign());
+    for (const auto& design : ui::MainControls()) {
+        form->AddControl(design, {});
     }
     form->Show();
     auto& sim = *windows.LastForm();

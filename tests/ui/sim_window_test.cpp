@@ -7,16 +7,16 @@
 
 namespace {
 
+using platform::ControlDesign;
 using platform::ControlKind;
-using platform::ControlSpec;
 
-ControlSpec Spec(const char* name, ControlKind kind, int tabOrder = -1, const char* parent = "") {
-    ControlSpec spec;
-    spec.name = name;
-    spec.kind = kind;
-    spec.tabOrder = tabOrder;
-    spec.parent = parent;
-    return spec;
+ControlDesign Design(const char* name, ControlKind kind, int tabOrder = -1, const char* parent = "") {
+    ControlDesign design;
+    design.name = name;
+    design.kind = kind;
+    design.tabOrder = tabOrder;
+    design.parent = parent;
+    return design;
 }
 
 class SimWindowTest : public ::testing::Test {
@@ -30,7 +30,7 @@ protected:
 };
 
 TEST_F(SimWindowTest, RadioGroupRaisesItsClickOnlyForADifferentChoice) {
-    ControlSpec group = Spec("List", ControlKind::RadioGroup, 0);
+    ControlDesign group = Design("List", ControlKind::RadioGroup, 0);
     group.items = {"1.", "2."};
     auto& list = form.AddControl(group, [this] { ++clicks; });
     EXPECT_EQ(list.ItemIndex(), -1);
@@ -52,7 +52,8 @@ TEST_F(SimWindowTest, RadioGroupRaisesItsClickOnlyForADifferentChoice) {
 
 TEST_F(SimWindowTest, CheckBoxClickTogglesTheTickBeforeTheHandlerRuns) {
     platform::Control* box = nullptr;
-    box = &form.AddControl(Spec("Box", ControlKind::CheckBox, 0), [&] { clicks += box->Checked() ? 10 : 1; });
+    box =
+        &form.AddControl(Design("Box", ControlKind::CheckBox, 0), [&] { clicks += box->Checked() ? 10 : 1; });
     form.Click("Box");
     EXPECT_TRUE(box->Checked());
     EXPECT_EQ(clicks, 10);
@@ -63,27 +64,27 @@ TEST_F(SimWindowTest, CheckBoxClickTogglesTheTickBeforeTheHandlerRuns) {
 }
 
 TEST_F(SimWindowTest, RejectsDuplicateNamesAndMissingParents) {
-    form.AddControl(Spec("A", ControlKind::Button, 0), {});
-    EXPECT_THROW(form.AddControl(Spec("A", ControlKind::Label), {}), std::invalid_argument);
-    EXPECT_THROW(form.AddControl(Spec("B", ControlKind::CheckBox, 0, "Group"), {}), std::invalid_argument);
+    form.AddControl(Design("A", ControlKind::Button, 0), {});
+    EXPECT_THROW(form.AddControl(Design("A", ControlKind::Label), {}), std::invalid_argument);
+    EXPECT_THROW(form.AddControl(Design("B", ControlKind::CheckBox, 0, "Group"), {}), std::invalid_argument);
     EXPECT_THROW(form.Get("Nothing"), std::out_of_range);
     EXPECT_EQ(form.FindControl("Nothing"), nullptr);
 }
 
 TEST_F(SimWindowTest, FocusGoesToTheFirstTabStopThatCanTakeIt) {
-    form.AddControl(Spec("Heading", ControlKind::Label), {});
-    form.AddControl(Spec("Group", ControlKind::GroupBox, 1), {});
-    form.AddControl(Spec("Inner", ControlKind::CheckBox, 0, "Group"), {});
-    form.AddControl(Spec("List", ControlKind::RadioGroup, 0), {});
-    form.AddControl(Spec("Go", ControlKind::Button, 2), {});
+    form.AddControl(Design("Heading", ControlKind::Label), {});
+    form.AddControl(Design("Group", ControlKind::GroupBox, 1), {});
+    form.AddControl(Design("Inner", ControlKind::CheckBox, 0, "Group"), {});
+    form.AddControl(Design("List", ControlKind::RadioGroup, 0), {});
+    form.AddControl(Design("Go", ControlKind::Button, 2), {});
     EXPECT_EQ(form.FocusedControl(), "");
     form.Show();
     EXPECT_EQ(form.FocusedControl(), "Inner") << "an empty radio group is passed over";
 }
 
 TEST_F(SimWindowTest, AcceleratorsShowOnlyOnButtonsCheckBoxesAndGroupBoxes) {
-    auto& button = form.AddControl(Spec("B", ControlKind::Button), {});
-    auto& label = form.AddControl(Spec("L", ControlKind::Label), {});
+    auto& button = form.AddControl(Design("B", ControlKind::Button), {});
+    auto& label = form.AddControl(Design("L", ControlKind::Label), {});
     button.SetCaption("&Save && Go");
     label.SetCaption("R&D");
     EXPECT_EQ(form.Get("B").DisplayedCaption(), "Save & Go");
