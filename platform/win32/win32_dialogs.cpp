@@ -8,9 +8,15 @@
 namespace platform::win32 {
 namespace {
 
+// The owner while it still exists: Windows shows no box at all for an owner that has been destroyed, as the
+// main window has been when an error ends the program.
+HWND LiveOwner(WindowHandle owner) {
+    const auto window = static_cast<HWND>(owner);
+    return window != nullptr && IsWindow(window) ? window : nullptr;
+}
+
 int Box(WindowHandle owner, const std::string& caption, const std::string& text, UINT style) {
-    return MessageBoxW(static_cast<HWND>(owner), Widen(text).c_str(), Widen(caption).c_str(),
-                       style | MB_APPLMODAL);
+    return MessageBoxW(LiveOwner(owner), Widen(text).c_str(), Widen(caption).c_str(), style | MB_APPLMODAL);
 }
 
 } // namespace
@@ -25,7 +31,7 @@ bool Win32Dialogs::AskErrorOkCancel(const std::string& caption, const std::strin
 
 std::string Win32Dialogs::InputBox(const std::string& caption, const std::string& prompt,
                                    const std::string& defaultText, int maxLength) {
-    return RunInputBox(owner_, caption, prompt, defaultText, maxLength);
+    return RunInputBox(LiveOwner(owner_), caption, prompt, defaultText, maxLength);
 }
 
 void Win32Dialogs::ShowErrorBox(const std::string& text) {

@@ -127,4 +127,21 @@ TEST(Win32Dialogs, MessageBoxesAnswerOkAndCancel) {
     EXPECT_EQ(shown, L"Action completed.");
 }
 
+// An error that ends the program is shown after the main window is gone: a box owned by a window that no
+// longer exists would never appear.
+TEST(Win32Dialogs, BoxesStillShowOnceTheOwnerWindowIsGone) {
+    const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                                       nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(owner, nullptr);
+    platform::win32::Win32Dialogs dialogs;
+    dialogs.SetOwner(owner);
+    DestroyWindow(owner);
+
+    std::wstring shown;
+    std::thread user([&] { shown = AnswerBox(L"Trimlode", IDOK); });
+    dialogs.ShowErrorBox("out of memory");
+    user.join();
+    EXPECT_EQ(shown, L"out of memory");
+}
+
 } // namespace
