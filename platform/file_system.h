@@ -44,8 +44,15 @@ public:
     // Starts an enumeration of `folderAndPattern` (a folder, a backslash and a name pattern in which "*"
     // matches any run of characters, letter case ignored). Returns null when no admitted entry matches,
     // including when the folder does not exist. Like NTFS, a pattern that matches "." and ".." yields them.
+    // When it returns null because the folder could not be read (access denied, say), `failure` tells why;
+    // otherwise `failure` is success.
     virtual std::unique_ptr<DirectoryEnumeration> Enumerate(const std::string& folderAndPattern,
-                                                            std::uint32_t mask) = 0;
+                                                            std::uint32_t mask, Status& failure) = 0;
+    // The same, for callers to whom an unreadable folder is as good as an empty one.
+    std::unique_ptr<DirectoryEnumeration> Enumerate(const std::string& folderAndPattern, std::uint32_t mask) {
+        Status ignored;
+        return Enumerate(folderAndPattern, mask, ignored);
+    }
     // Renames a file or a whole folder; fails when `to` already exists.
     virtual Status MoveEntry(const std::string& from, const std::string& to) = 0;
     // Renames a file, replacing an existing file at `to`.

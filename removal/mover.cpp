@@ -11,6 +11,15 @@ bool IsSelfOrParent(const std::string& name) {
     return name == "." || name == "..";
 }
 
+void RecordOnce(const MoveFailure& failure, MoveReport& report) {
+    for (const MoveFailure& known : report.failures) {
+        if (known.name == failure.name && known.reason == failure.reason) {
+            return;
+        }
+    }
+    report.failures.push_back(failure);
+}
+
 } // namespace
 
 bool TargetAlreadyExists(const platform::Status& status) {
@@ -30,8 +39,13 @@ void RecordMove(const platform::Status& status, const std::string& name, const s
 
 void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFolder,
                        const std::string& targetFolder, const std::string& pattern, MoveReport& report) {
-    auto entries = files.Enumerate(sourceFolder + pattern, platform::kAllAttributesMask);
+    platform::Status failure;
+    auto entries = files.Enumerate(sourceFolder + pattern, platform::kAllAttributesMask, failure);
     if (!entries) {
+        // A folder that matched nothing is no failure; one that could not be read is, once per run.
+        if (!failure.ok()) {
+            RecordOnce({sourceFolder, failure.message}, report);
+        }
         return;
     }
     // Each entry moves as soon as it is returned, while the enumeration of the folder goes on. Windows

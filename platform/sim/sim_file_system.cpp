@@ -273,7 +273,7 @@ void SimFileSystem::SetAttributes(const std::string& path, std::uint32_t attribu
 }
 
 void SimFileSystem::InjectFault(const std::string& operation, const std::string& path, std::uint32_t code) {
-    if (operation != "move" && operation != "mkdir" && operation != "delete") {
+    if (operation != "move" && operation != "mkdir" && operation != "delete" && operation != "list") {
         throw std::logic_error("unknown operation for a fault: " + operation);
     }
     faults_.push_back({operation, path, code});
@@ -305,9 +305,15 @@ void SimFileSystem::Unlock(const std::string& path) {
 }
 
 std::unique_ptr<DirectoryEnumeration> SimFileSystem::Enumerate(const std::string& folderAndPattern,
-                                                               std::uint32_t mask) {
+                                                               std::uint32_t mask, Status& failure) {
+    failure = Status::Success();
     const std::size_t cut = folderAndPattern.find_last_of("\\/");
     if (cut == std::string::npos) {
+        return nullptr;
+    }
+    std::uint32_t injected = 0;
+    if (TakeFault("list", folderAndPattern.substr(0, cut + 1), injected)) {
+        failure = Failure(injected);
         return nullptr;
     }
     const std::string pattern = folderAndPattern.substr(cut + 1);

@@ -20,8 +20,9 @@ public:
     SimFileSystem(const SimFileSystem&) = delete;
     SimFileSystem& operator=(const SimFileSystem&) = delete;
 
-    std::unique_ptr<DirectoryEnumeration> Enumerate(const std::string& folderAndPattern,
-                                                    std::uint32_t mask) override;
+    using FileSystem::Enumerate;
+    std::unique_ptr<DirectoryEnumeration> Enumerate(const std::string& folderAndPattern, std::uint32_t mask,
+                                                    Status& failure) override;
     Status MoveEntry(const std::string& from, const std::string& to) override;
     Status MoveEntryReplacing(const std::string& from, const std::string& to) override;
     Status MakeFolder(const std::string& path) override;
@@ -37,7 +38,8 @@ public:
     bool Exists(const std::string& path) const;                        // file or folder
     std::vector<std::string> List(const std::string& folder) const;    // sorted, no "." or ".."
     void SetAttributes(const std::string& path, std::uint32_t attributes);
-    // The next `operation` ("move" by source path, "mkdir", "delete") on `path` fails once with `code`.
+    // The next `operation` ("move" by source path, "mkdir", "delete", "list" by folder) on `path` fails
+    // once with `code`.
     void InjectFault(const std::string& operation, const std::string& path, std::uint32_t code);
     // A locked file cannot be moved or deleted (sharing violation) nor replaced (access denied).
     void Lock(const std::string& path);

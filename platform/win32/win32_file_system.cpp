@@ -55,13 +55,19 @@ private:
 } // namespace
 
 std::unique_ptr<DirectoryEnumeration> Win32FileSystem::Enumerate(const std::string& folderAndPattern,
-                                                                 std::uint32_t mask) {
+                                                                 std::uint32_t mask, Status& failure) {
+    failure = Status::Success();
     const std::size_t cut = folderAndPattern.find_last_of("\\/");
     std::string pattern = cut == std::string::npos ? folderAndPattern : folderAndPattern.substr(cut + 1);
     WIN32_FIND_DATAW data;
     FindHandle find(FindFirstFileExW(WidePath(folderAndPattern).c_str(), FindExInfoBasic, &data,
                                      FindExSearchNameMatch, nullptr, 0));
     if (!find.Valid()) {
+        const DWORD error = GetLastError();
+        // No match and no such folder are answers; anything else means the folder could not be read.
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND && error != ERROR_NO_MORE_FILES) {
+            failure = StatusOf(error);
+        }
         return nullptr;
     }
     auto enumeration = std::make_unique<Win32Enumeration>(std::move(find), std::move(pattern), mask);

@@ -8,8 +8,9 @@ namespace platform::win32 {
 // also matches 8.3 short names ("*.cod" would find "notes.code" through "NOTES~1.COD").
 class Win32FileSystem : public FileSystem {
 public:
-    std::unique_ptr<DirectoryEnumeration> Enumerate(const std::string& folderAndPattern,
-                                                    std::uint32_t mask) override;
+    using FileSystem::Enumerate;
+    std::unique_ptr<DirectoryEnumeration> Enumerate(const std::string& folderAndPattern, std::uint32_t mask,
+                                                    Status& failure) override;
     Status MoveEntry(const std::string& from, const std::string& to) override;
     Status MoveEntryReplacing(const std::string& from, const std::string& to) override;
     Status MakeFolder(const std::string& path) override;

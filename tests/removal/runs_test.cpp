@@ -364,6 +364,25 @@ TEST_F(Installation, AccessDeniedIsReportedWithTheSystemText) {
                                    "net_rim_vad.cod: Access is denied.");
 }
 
+TEST_F(Installation, FolderThatCannotBeListedIsReportedOnce) {
+    if (!fx->CanInjectFaults()) {
+        GTEST_SKIP() << "fault injection needs the simulation";
+    }
+    AddPackage(kOs, {"net_rim_bb_media_320x240_b.cod", "net_rim_bb_media_88xx.cod"});
+    AddVendorFile();
+    // Every pattern of the wallpaper row meets the same unreadable java folder: one line says so.
+    for (int pattern = 0; pattern < 7; ++pattern) {
+        fx->InjectFault("list", Java(), platform::error::kAccessDenied);
+    }
+    EXPECT_EQ(Failures(Remove({"wallpaper"})),
+              "Action completed, but 1 item(s) could not be moved.\n\n" + Java() + ": Access is denied.");
+    EXPECT_TRUE(fx->Exists(Java() + "net_rim_bb_media_88xx.cod"));
+
+    fx->InjectFault("list", Removed(), platform::error::kAccessDenied);
+    EXPECT_EQ(Failures(Restore()),
+              "Action completed, but 1 item(s) could not be moved.\n\n" + Removed() + ": Access is denied.");
+}
+
 TEST_F(Installation, FolderThatCannotBeCreatedIsReportedByPath) {
     if (!fx->CanInjectFaults()) {
         GTEST_SKIP() << "fault injection needs the simulation";
