@@ -28,24 +28,17 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 screenshot="$(dirname "$build_dir")/trimlode-demo.png"
-display_file="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb_pid=$!
+trimlode_xvfb_pid=""
 trimlode_pid=""
 stop() {
     [ -n "$trimlode_pid" ] && kill "$trimlode_pid" 2>/dev/null
     # Let Wine's own processes leave the prefix before their screen goes away.
     timeout 30 wineserver -w 2>/dev/null || true
-    kill "$xvfb_pid" 2>/dev/null
-    rm -f "$display_file"
+    [ -n "$trimlode_xvfb_pid" ] && kill "$trimlode_xvfb_pid" 2>/dev/null
+    return 0
 }
 trap stop EXIT
-for _ in $(seq 1 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.1
-done
-[ -s "$display_file" ] || { echo "demo: the virtual screen did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$display_file")"
+trimlode_start_virtual_screen 1600x1000 || { echo "demo: the virtual screen did not start" >&2; exit 1; }
 
 seed
 (cd "$build_dir" && exec wine trimlode.exe) &

@@ -7,23 +7,16 @@ repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export TRIMLODE_WINEPREFIX="${TRIMLODE_WINEPREFIX:-$repo_root/build/wine}-1366"
 source "$repo_root/scripts/wine-env.sh"
 
-display_file="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb_pid=$!
+trimlode_xvfb_pid=""
 stop() {
     wineserver -k >/dev/null 2>&1
-    kill "$xvfb_pid" 2>/dev/null
-    rm -f "$display_file"
+    [ -n "$trimlode_xvfb_pid" ] && kill "$trimlode_xvfb_pid" 2>/dev/null
+    return 0
 }
 trap stop EXIT
-for _ in $(seq 1 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.1
-done
-if [ ! -s "$display_file" ]; then
+if ! trimlode_start_virtual_screen 1366x768; then
     echo "small-screen: the virtual screen did not start" >&2
     exit 1
 fi
-export DISPLAY=":$(head -n1 "$display_file")"
 trimlode_wine_prefix
 wine "$@"

@@ -20,26 +20,16 @@ step() {
     fi
 }
 
-xvfb_pid=""
+trimlode_xvfb_pid=""
 cleanup() {
     wineserver -k >/dev/null 2>&1 || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    [ -n "$trimlode_xvfb_pid" ] && kill "$trimlode_xvfb_pid" 2>/dev/null
     return 0
 }
 trap cleanup EXIT
 
 start_display() {
-    local fd_file
-    fd_file="$(mktemp)"
-    Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 1 100); do
-        [ -s "$fd_file" ] && break
-        sleep 0.1
-    done
-    export DISPLAY=":$(head -n1 "$fd_file")"
-    rm -f "$fd_file"
-    xdpyinfo >/dev/null 2>&1
+    trimlode_start_virtual_screen 1600x1000 && xdpyinfo >/dev/null 2>&1
 }
 
 configure_and_build() {

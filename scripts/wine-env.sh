@@ -26,3 +26,22 @@ trimlode_wine_prefix() {
         fi
     ) 9>"$WINEPREFIX.lock"
 }
+
+# Starts a virtual screen of the given size (say 1600x1000) and exports DISPLAY for it. Its PID is left in
+# trimlode_xvfb_pid, for the caller to stop. Fails when the screen does not come up within 10 s.
+trimlode_start_virtual_screen() {
+    local display_file
+    display_file="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+    trimlode_xvfb_pid=$!
+    for _ in $(seq 1 100); do
+        [ -s "$display_file" ] && break
+        sleep 0.1
+    done
+    if [ ! -s "$display_file" ]; then
+        rm -f "$display_file"
+        return 1
+    fi
+    export DISPLAY=":$(head -n1 "$display_file")"
+    rm -f "$display_file"
+}
