@@ -2,6 +2,8 @@
 // installation and the tests: it appends its command line to trimlode-standins.log and shows a small
 // window saying how it was started. The log goes to the folder named by TRIMLODE_STANDIN_LOG_DIR, else
 // beside the program; TRIMLODE_STANDIN_AUTOCLOSE makes the window close itself after five seconds.
+#include "platform/win32/wide.h"
+
 #include <windows.h>
 
 #include <string>
@@ -18,17 +20,6 @@ const wchar_t kWindowClass[] = L"TrimlodeStandIn";
 constexpr UINT_PTR kAutoCloseTimer = 1;
 constexpr UINT kAutoCloseMilliseconds = 5000;
 constexpr int kCloseButtonId = IDCANCEL;
-
-std::string Utf8(const std::wstring& wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(wide.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
-}
 
 std::wstring Environment(const wchar_t* name) {
     const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
@@ -95,7 +86,7 @@ private:
 
 // One line per start; line breaks inside the command line become blanks so each start stays one line.
 void AppendToLog(const std::wstring& commandLine) {
-    std::string line = Utf8(commandLine);
+    std::string line = platform::win32::Narrow(commandLine);
     for (char& ch : line) {
         if (ch == '\r' || ch == '\n') {
             ch = ' ';
