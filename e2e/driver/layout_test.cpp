@@ -2,7 +2,7 @@
 #include "e2e/driver/environment.h"
 #include "e2e/driver/fixture.h"
 #include "e2e/driver/gui.h"
-#include "e2e/driver/inspect.h"
+#include "e2e/driver/window_reading.h"
 #include "ui/control_table.h"
 
 #include <gmock/gmock.h>

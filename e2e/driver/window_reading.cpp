@@ -1,4 +1,4 @@
-#include "e2e/driver/inspect.h"
+#include "e2e/driver/window_reading.h"
 
 #include "demo/disk.h"
 #include "e2e/driver/gui.h"
