@@ -21,8 +21,4 @@ void RemoveTree(const std::string& path);
 void Copy(const std::string& from, const std::string& to); // replaces `to`
 std::uint32_t Attributes(const std::string& path);         // 0xFFFFFFFF when missing
 
-std::wstring Wide(const std::string& utf8);
-std::string Utf8(const std::wstring& wide);
-std::string ErrorText(unsigned long code);
-
 } // namespace demo::disk

@@ -1,4 +1,6 @@
 #include "demo/seed.h"
+#include "platform/win32/system_error.h"
+#include "platform/win32/wide.h"
 
 #include "demo/disk.h"
 #include "demo/module_list.h"
@@ -56,8 +58,8 @@ std::string ProgramFilesDirOf32BitPrograms() {
                                   reinterpret_cast<BYTE*>(buffer), &size);
     if (status != ERROR_SUCCESS)
         throw std::runtime_error("cannot read ProgramFilesDir: " +
-                                 disk::ErrorText(static_cast<DWORD>(status)));
-    return disk::Utf8(buffer);
+                                 platform::win32::SystemErrorText(static_cast<DWORD>(status)));
+    return platform::win32::Narrow(buffer);
 }
 
 std::string RimCommonPathBelow(const std::string& programFilesDir) {

@@ -2,6 +2,7 @@
 // stand-ins found beside this program. "--remove" takes the installation away instead.
 #include "demo/disk.h"
 #include "demo/seed.h"
+#include "platform/win32/wide.h"
 
 #include <windows.h>
 
@@ -15,7 +16,7 @@ std::string OwnFolder() {
     std::wstring path(32768, L'\0');
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     path.resize(length);
-    return demo::disk::Utf8(path.substr(0, path.find_last_of(L'\\')));
+    return platform::win32::Narrow(path.substr(0, path.find_last_of(L'\\')));
 }
 
 int Run(bool remove) {

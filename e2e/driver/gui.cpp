@@ -1,22 +1,23 @@
 #include "e2e/driver/gui.h"
+#include "platform/win32/wide.h"
 
 #include "demo/disk.h"
 
 namespace e2e {
 
-using demo::disk::Utf8;
+using platform::win32::Narrow;
 
 std::string WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return Utf8(text);
+    return Narrow(text);
 }
 
 std::string ClassName(HWND window) {
     wchar_t name[256] = {};
     GetClassNameW(window, name, 256);
-    return Utf8(name);
+    return Narrow(name);
 }
 
 bool IsShown(HWND window) {

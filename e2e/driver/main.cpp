@@ -3,6 +3,7 @@
 #include "demo/disk.h"
 #include "demo/seed.h"
 #include "e2e/driver/environment.h"
+#include "platform/win32/wide.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -23,13 +24,13 @@ std::optional<Environment>& Storage() {
 std::string OwnFolder() {
     std::wstring path(32768, L'\0');
     path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-    return demo::disk::Utf8(path.substr(0, path.find_last_of(L'\\')));
+    return platform::win32::Narrow(path.substr(0, path.find_last_of(L'\\')));
 }
 
 std::string TempFolder() {
     wchar_t buffer[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH + 1, buffer);
-    return demo::disk::Utf8(buffer);
+    return platform::win32::Narrow(buffer);
 }
 
 } // namespace
@@ -76,7 +77,8 @@ int main(int argc, char** argv) {
     environment.workFolder = e2e::TempFolder() + "trimlode-e2e-" + std::to_string(GetCurrentProcessId());
     demo::disk::MakeFolders(environment.workFolder);
     // Inherited by trimlode.exe and so by the stand-ins it starts: they log here and close by themselves.
-    SetEnvironmentVariableW(L"TRIMLODE_STANDIN_LOG_DIR", demo::disk::Wide(environment.workFolder).c_str());
+    SetEnvironmentVariableW(L"TRIMLODE_STANDIN_LOG_DIR",
+                            platform::win32::Widen(environment.workFolder).c_str());
     SetEnvironmentVariableW(L"TRIMLODE_STANDIN_AUTOCLOSE", L"1");
     e2e::SetEnvironment(environment);
     const int result = RUN_ALL_TESTS();

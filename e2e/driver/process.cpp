@@ -1,4 +1,6 @@
 #include "e2e/driver/process.h"
+#include "platform/win32/system_error.h"
+#include "platform/win32/wide.h"
 
 #include "demo/disk.h"
 
@@ -9,8 +11,8 @@
 
 namespace e2e {
 
-using demo::disk::Utf8;
-using demo::disk::Wide;
+using platform::win32::Narrow;
+using platform::win32::Widen;
 
 OwnedHandle& OwnedHandle::operator=(OwnedHandle&& other) noexcept {
     if (this != &other) {
@@ -28,16 +30,17 @@ OwnedHandle::~OwnedHandle() {
 }
 
 Process Process::Start(const std::string& exe, const std::string& arguments, const std::string& folder) {
-    std::wstring commandLine = L"\"" + Wide(exe) + L"\"";
+    std::wstring commandLine = L"\"" + Widen(exe) + L"\"";
     if (!arguments.empty())
-        commandLine += L" " + Wide(arguments);
+        commandLine += L" " + Widen(arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    const std::wstring wideFolder = Wide(folder);
-    if (!CreateProcessW(Wide(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    const std::wstring wideFolder = Widen(folder);
+    if (!CreateProcessW(Widen(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         wideFolder.empty() ? nullptr : wideFolder.c_str(), &startup, &info))
-        throw std::runtime_error("cannot start " + exe + ": " + demo::disk::ErrorText(GetLastError()));
+        throw std::runtime_error("cannot start " + exe + ": " +
+                                 platform::win32::SystemErrorText(GetLastError()));
     CloseHandle(info.hThread);
     return Process(OwnedHandle(info.hProcess), info.dwProcessId);
 }
@@ -74,7 +77,7 @@ std::vector<ProcessEntry> RunningProcesses() {
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
          more = Process32NextW(snapshot.Get(), &entry))
-        entries.push_back({entry.th32ProcessID, entry.th32ParentProcessID, Utf8(entry.szExeFile)});
+        entries.push_back({entry.th32ProcessID, entry.th32ParentProcessID, Narrow(entry.szExeFile)});
     return entries;
 }
 

@@ -1,4 +1,5 @@
 #include "e2e/driver/trimlode_app.h"
+#include "platform/win32/wide.h"
 
 #include "demo/disk.h"
 #include "e2e/driver/gui.h"
@@ -145,7 +146,7 @@ void Trimlode::Type(const Dialog& dialog, const std::string& text) const {
     }
     if (!edit)
         throw std::runtime_error("no edit field in the dialog \"" + dialog.caption + "\"");
-    const std::wstring wide = demo::disk::Wide(text);
+    const std::wstring wide = platform::win32::Widen(text);
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 

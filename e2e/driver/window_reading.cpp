@@ -1,4 +1,5 @@
 #include "e2e/driver/window_reading.h"
+#include "platform/win32/wide.h"
 
 #include "demo/disk.h"
 #include "e2e/driver/gui.h"
@@ -80,7 +81,7 @@ constexpr std::size_t kTextChars = 1024;
 } // namespace
 
 FontProbe::FontProbe(DWORD threadId) {
-    module_ = LoadLibraryW(demo::disk::Wide(ProbeLibrary()).c_str());
+    module_ = LoadLibraryW(platform::win32::Widen(ProbeLibrary()).c_str());
     if (!module_)
         throw std::runtime_error("cannot load " + ProbeLibrary());
     // Through void*: the exported procedure has the hook's signature, which FARPROC does not tell.
@@ -116,14 +117,14 @@ FontInfo FontProbe::FontOf(HWND control) const {
                         static_cast<UINT>(kTimeout.count()), &ignored);
     const LOGFONTW font = *view;
     UnmapViewOfFile(view);
-    return {demo::disk::Utf8(font.lfFaceName), static_cast<int>(font.lfHeight),
+    return {platform::win32::Narrow(font.lfFaceName), static_cast<int>(font.lfHeight),
             static_cast<int>(font.lfWeight)};
 }
 
 std::string FontProbe::ProbeLibrary() {
     std::wstring path(32768, L'\0');
     path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-    return demo::disk::Utf8(path.substr(0, path.find_last_of(L'\\'))) + "\\trimlode_e2e_probe.dll";
+    return platform::win32::Narrow(path.substr(0, path.find_last_of(L'\\'))) + "\\trimlode_e2e_probe.dll";
 }
 
 std::vector<Tooltip> TooltipsOf(HANDLE process, DWORD processId) {
@@ -148,7 +149,7 @@ std::vector<Tooltip> TooltipsOf(HANDLE process, DWORD processId) {
             remote.Read(sizeof info, text.data(), kTextChars * sizeof(wchar_t));
             text.resize(text.find(L'\0'));
             HWND control = (info.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(info.uId) : info.hwnd;
-            tools.push_back({control, demo::disk::Utf8(text)});
+            tools.push_back({control, platform::win32::Narrow(text)});
         }
     }
     return tools;

@@ -1,6 +1,8 @@
 #pragma once
 // Owners of the GDI and USER handles the window library creates: each frees its handle once, can be moved
 // and cannot be copied.
+#include "platform/win32/handles.h"
+
 #include <windows.h>
 
 #include <utility>
@@ -42,52 +44,18 @@ using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 
 // Owns an icon loaded without LR_SHARED.
-class Icon {
-public:
-    Icon() = default;
-    explicit Icon(HICON icon) : icon_(icon) {}
-    ~Icon() {
-        if (icon_) {
-            DestroyIcon(icon_);
-        }
-    }
-    Icon(const Icon&) = delete;
-    Icon& operator=(const Icon&) = delete;
-    Icon(Icon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-    Icon& operator=(Icon&& other) noexcept {
-        std::swap(icon_, other.icon_);
-        return *this;
-    }
-
-    HICON Get() const { return icon_; }
-
-private:
-    HICON icon_ = nullptr;
+struct IconTraits {
+    static HICON Invalid() { return nullptr; }
+    static void Close(HICON icon) { DestroyIcon(icon); }
 };
+using Icon = UniqueHandle<IconTraits>;
 
 // Owns a library loaded at run time.
-class Module {
-public:
-    Module() = default;
-    explicit Module(HMODULE module) : module_(module) {}
-    ~Module() {
-        if (module_) {
-            FreeLibrary(module_);
-        }
-    }
-    Module(const Module&) = delete;
-    Module& operator=(const Module&) = delete;
-    Module(Module&& other) noexcept : module_(std::exchange(other.module_, nullptr)) {}
-    Module& operator=(Module&& other) noexcept {
-        std::swap(module_, other.module_);
-        return *this;
-    }
-
-    HMODULE Get() const { return module_; }
-
-private:
-    HMODULE module_ = nullptr;
+struct ModuleTraits {
+    static HMODULE Invalid() { return nullptr; }
+    static void Close(HMODULE module) { FreeLibrary(module); }
 };
+using Module = UniqueHandle<ModuleTraits>;
 
 // A window's device context for measuring text, with one font selected into it for its lifetime.
 class MeasuringDc {
