@@ -25,6 +25,7 @@ constexpr std::uint32_t kAllAttributesMask = 0x3F;
 struct DirEntry {
     std::string name; // bare name, UTF-8, no folder
     std::uint32_t attributes = 0;
+    std::uint64_t size = 0; // bytes of a file; 0 for a folder
 };
 
 // An open enumeration positioned on its current entry; closes itself when destroyed.

@@ -26,15 +26,23 @@ bool TargetAlreadyExists(const platform::Status& status) {
     return status.code == platform::error::kFileExists || status.code == platform::error::kAlreadyExists;
 }
 
-void RecordMove(const platform::Status& status, const std::string& name, const std::string& targetFolder,
-                MoveReport& report) {
+void RecordMove(const platform::Status& status, const MovedEntry& entry, MoveReport& report) {
     if (status.ok()) {
         ++report.moved;
+        report.moves.push_back(entry);
     } else if (TargetAlreadyExists(status)) {
-        report.failures.push_back({name, "a file of that name is already in " + targetFolder});
+        report.failures.push_back({entry.name, "a file of that name is already in " + entry.to});
     } else {
-        report.failures.push_back({name, status.message});
+        report.failures.push_back({entry.name, status.message});
     }
+}
+
+std::uint64_t SizeOf(platform::FileSystem& files, const std::string& path) {
+    const auto found = files.Enumerate(path, platform::kAllAttributesMask);
+    if (!found || (found->Current().attributes & platform::attr::kDirectory) != 0) {
+        return 0;
+    }
+    return found->Current().size;
 }
 
 void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFolder,
@@ -56,7 +64,8 @@ void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFol
         if (IsSelfOrParent(name) || !platform::MatchesPattern(name, pattern)) {
             continue;
         }
-        RecordMove(files.MoveEntry(sourceFolder + name, targetFolder + name), name, targetFolder, report);
+        const MovedEntry entry{name, sourceFolder, targetFolder, entries->Current().size};
+        RecordMove(files.MoveEntry(sourceFolder + name, targetFolder + name), entry, report);
     } while (entries->Next());
 }
 

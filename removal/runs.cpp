@@ -19,6 +19,12 @@ void MakeFolder(platform::FileSystem& files, const std::string& path, MoveReport
     }
 }
 
+// The vendor file's move between the loader's folder and the removed-files root, sized before it moves.
+MovedEntry VendorMove(platform::FileSystem& files, const std::string& fromFolder,
+                      const std::string& toFolder) {
+    return {kVendorName, fromFolder, toFolder, SizeOf(files, fromFolder + kVendorName)};
+}
+
 // With Vendor_xml ticked the current vendor file replaces any older removed copy in one step, so the only
 // copy is never deleted first; when it is no longer in AppLoader the removed copy is kept as it is.
 // Unticked, the vendor file moves aside only when no removed copy exists yet.
@@ -26,31 +32,32 @@ void SetVendorFileAside(platform::FileSystem& files, const std::string& rimCommo
                         MoveReport& report) {
     const std::string vendor = install::VendorFile(rimCommonPath);
     const std::string removed = install::RemovedVendorFile(rimCommonPath);
-    const std::string removedFolder = install::RemovedRoot(rimCommonPath) + "\\";
+    const MovedEntry entry =
+        VendorMove(files, install::AppLoaderDir(rimCommonPath), install::RemovedRoot(rimCommonPath) + "\\");
     if (replaceRemoved) {
         if (files.FileExists(vendor)) {
-            RecordMove(files.MoveEntryReplacing(vendor, removed), kVendorName, removedFolder, report);
+            RecordMove(files.MoveEntryReplacing(vendor, removed), entry, report);
         }
         return;
     }
     const platform::Status status = files.MoveEntry(vendor, removed);
-    if (status.ok() || TargetAlreadyExists(status) || !files.FileExists(vendor)) {
-        report.moved += status.ok() ? 1 : 0;
+    if (!status.ok() && (TargetAlreadyExists(status) || !files.FileExists(vendor))) {
         return;
     }
-    RecordMove(status, kVendorName, removedFolder, report);
+    RecordMove(status, entry, report);
 }
 
 void BringVendorFileBack(platform::FileSystem& files, const std::string& rimCommonPath, MoveReport& report) {
     const std::string vendor = install::VendorFile(rimCommonPath);
     const std::string removed = install::RemovedVendorFile(rimCommonPath);
+    const MovedEntry entry =
+        VendorMove(files, install::RemovedRoot(rimCommonPath) + "\\", install::AppLoaderDir(rimCommonPath));
     const platform::Status status = files.MoveEntry(removed, vendor);
     // No removed copy, or the vendor file is already back: nothing to restore.
-    if (status.ok() || TargetAlreadyExists(status) || !files.FileExists(removed)) {
-        report.moved += status.ok() ? 1 : 0;
+    if (!status.ok() && (TargetAlreadyExists(status) || !files.FileExists(removed))) {
         return;
     }
-    RecordMove(status, kVendorName, install::AppLoaderDir(rimCommonPath), report);
+    RecordMove(status, entry, report);
 }
 
 } // namespace

@@ -322,17 +322,17 @@ std::unique_ptr<DirectoryEnumeration> SimFileSystem::Enumerate(const std::string
         return nullptr;
     }
     std::vector<DirEntry> entries;
-    const auto offer = [&](const std::string& name, std::uint32_t attributes) {
+    const auto offer = [&](const std::string& name, std::uint32_t attributes, std::uint64_t size) {
         if (Admitted(attributes, mask) && MatchesPattern(name, pattern)) {
-            entries.push_back({name, attributes});
+            entries.push_back({name, attributes, size});
         }
     };
     if (folder->parent != nullptr) {
-        offer(".", folder->attributes);
-        offer("..", folder->parent->parent != nullptr ? folder->parent->attributes : attr::kDirectory);
+        offer(".", folder->attributes, 0);
+        offer("..", folder->parent->parent != nullptr ? folder->parent->attributes : attr::kDirectory, 0);
     }
     for (const auto& child : folder->children) {
-        offer(child->name, child->attributes);
+        offer(child->name, child->attributes, child->IsFolder() ? 0 : child->content.size());
     }
     if (entries.empty()) {
         return nullptr;

@@ -41,7 +41,8 @@ public:
         if (!Admitted(attributes, mask_) || !MatchesPattern(name, pattern_)) {
             return false;
         }
-        current_ = DirEntry{name, attributes};
+        const std::uint64_t size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+        current_ = DirEntry{name, attributes, size};
         return true;
     }
 

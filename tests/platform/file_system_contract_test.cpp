@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -154,6 +155,23 @@ TEST_F(FileContract, StepPastTheEndKeepsTheLastEntry) {
     EXPECT_FALSE(found->Next());
     EXPECT_FALSE(found->Next());
     EXPECT_EQ(found->Current().name, "only.cod");
+}
+
+// The command line reports what a run frees from these sizes.
+TEST_F(FileContract, EnumerationGivesEachFilesSizeAndNoneForFolders) {
+    fixture->MakeFolders(root + "sub");
+    fixture->WriteFile(root + "empty.cod", "");
+    fixture->WriteFile(root + "some.cod", std::string(70000, 'x'));
+    auto found = files.Enumerate(root + "*", platform::kAllAttributesMask);
+    std::vector<std::pair<std::string, std::uint64_t>> sizes;
+    for (bool more = found != nullptr; more; more = found->Next()) {
+        if (found->Current().name != "." && found->Current().name != "..") {
+            sizes.emplace_back(found->Current().name, found->Current().size);
+        }
+    }
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<std::pair<std::string, std::uint64_t>>{
+                         {"empty.cod", 0}, {"some.cod", 70000}, {"sub", 0}}));
 }
 
 TEST_F(FileContract, UnicodeNamesSurviveEnumerationAndMoves) {

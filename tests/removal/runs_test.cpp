@@ -157,6 +157,38 @@ TEST_F(Installation, OverlappingPatternsMoveAFileOnceWithTheFirstTickedRow) {
     EXPECT_FALSE(fx->Exists(Java() + "net_rim_bb_medialoader_240x260_b.cod"));
 }
 
+// The command line shows what moved, where to and how many bytes it freed, from the run's own report.
+TEST_F(Installation, ReportListsEachMoveWithItsFoldersAndSize) {
+    AddPackage(kOs, {"net_rim_vad.cod", "net_rim_bb_browser.cod"});
+    fx->WriteFile(Java() + "net_rim_vad-1.cod", std::string(5000, 'v'));
+    AddVendorFile("<vendor/>");
+    const std::string removedRoot = install::RemovedRoot(rim) + "\\";
+    const auto summary = [](const MoveReport& report) {
+        std::vector<std::string> lines;
+        for (const auto& move : report.moves) {
+            lines.push_back(move.name + " " + move.from + " > " + move.to + " " + std::to_string(move.bytes));
+        }
+        std::sort(lines.begin() + 1, lines.end()); // the vendor file first, then the modules in any order
+        return lines;
+    };
+    const MoveReport removal = Remove({"vad"});
+    EXPECT_EQ(summary(removal), (std::vector<std::string>{
+                                    "Vendor.xml " + install::AppLoaderDir(rim) + " > " + removedRoot + " 9",
+                                    "net_rim_vad-1.cod " + Java() + " > " + Removed() + " 5000",
+                                    "net_rim_vad.cod " + Java() + " > " + Removed() + " " +
+                                        std::to_string(ContentOf("net_rim_vad.cod", kOs).size()),
+                                }));
+    EXPECT_EQ(removal.moved, 3);
+
+    const MoveReport restore = Restore();
+    EXPECT_EQ(summary(restore), (std::vector<std::string>{
+                                    "Vendor.xml " + removedRoot + " > " + install::AppLoaderDir(rim) + " 9",
+                                    "net_rim_vad-1.cod " + Removed() + " > " + Java() + " 5000",
+                                    "net_rim_vad.cod " + Removed() + " > " + Java() + " " +
+                                        std::to_string(ContentOf("net_rim_vad.cod", kOs).size()),
+                                }));
+}
+
 TEST_F(Installation, ReadOnlyHiddenAndSystemModulesMoveBothWays) {
     AddPackage(kOs, {"net_rim_vad.cod", "net_rim_vad-1.cod", "net_rim_vad-2.cod"});
     fx->SetAttributes(Java() + "net_rim_vad.cod", platform::attr::kReadOnly);
