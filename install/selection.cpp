@@ -1,0 +1,30 @@
+#include "install/selection.h"
+
+#include "platform/name_match.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace install {
+
+bool IsPlainName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") {
+        return false;
+    }
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 ||
+               std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
+    });
+}
+
+std::optional<std::string> FindListedName(const std::vector<std::string>& listed,
+                                          const std::string& requested) {
+    for (const std::string& name : listed) {
+        if (platform::SameName(name, requested)) {
+            return name;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace install
