@@ -1,5 +1,6 @@
 // The Windows entry: makes the process safe to run elevated, then runs the program on the real platform.
 #include "app/application.h"
+#include "platform/win32/dll_search.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
@@ -13,25 +14,8 @@
 
 #include <exception>
 
-namespace {
-
-// Libraries then load from the system folder only, never from the current or the program's folder, where
-// someone could plant a DLL for this elevated process. Windows 7 has the call only with update KB2533623,
-// hence the lookup; without it, at least the current folder leaves the search.
-void LoadLibrariesFromSystemFolderOnly() {
-    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    const auto setDefaultDllDirectories =
-        reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(
-            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-    if (!setDefaultDllDirectories || !setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-        SetDllDirectoryW(L"");
-    }
-}
-
-} // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    LoadLibrariesFromSystemFolderOnly();
+    platform::win32::LoadLibrariesFromSystemFolderOnly();
     INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&commonControls);
 
