@@ -1,6 +1,7 @@
-# The portable ZIP of a Windows build (trimlode-<version>-win32.zip or -win64.zip): trimlode.exe, its help,
-# a readme and the licence in one folder, ready to unpack anywhere. Built by `cpack -G ZIP` in the build
-# folder. Only the "trimlode" component goes in, so install rules of test or demo code stay out.
+# The portable ZIP of a Windows build (trimlode-<version>-win32.zip or -win64.zip): trimlode.exe, the command
+# line trimlode-cli.exe, the help, a readme and the licence in one folder, ready to unpack anywhere. Built by
+# `cpack -G ZIP` in the build folder. Only the "trimlode" component goes in, so install rules of test or demo
+# code stay out.
 if(NOT WIN32)
     return()
 endif()
@@ -15,6 +16,9 @@ if(TARGET trimlode)
     install(PROGRAMS $<TARGET_FILE:trimlode> DESTINATION . COMPONENT trimlode)
 else()
     message(STATUS "trimlode.exe is not built yet: the package holds only the help and the documents")
+endif()
+if(TARGET trimlode_cli)
+    install(PROGRAMS $<TARGET_FILE:trimlode_cli> DESTINATION . COMPONENT trimlode)
 endif()
 if(TARGET trimlode_help)
     install(FILES ${CMAKE_BINARY_DIR}/Trimlode.chm DESTINATION . COMPONENT trimlode)
