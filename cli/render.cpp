@@ -255,11 +255,15 @@ std::string RunJson(const RunView& view, int exitCode) {
     const auto& report = view.report;
     JsonWriter json = Document(view.command, exitCode);
     json.Key("os").String(view.os).Key("rimCommonPath").String(view.rimCommonPath);
-    json.Key("dryRun").Bool(view.dryRun).Key("features").BeginArray();
-    for (const std::string& feature : view.features) {
-        json.String(feature);
+    json.Key("dryRun").Bool(view.dryRun);
+    if (view.command == "remove") {
+        json.Key("features").BeginArray();
+        for (const std::string& feature : view.features) {
+            json.String(feature);
+        }
+        json.EndArray();
     }
-    json.EndArray().Key("moved").BeginArray();
+    json.Key("moved").BeginArray();
     for (const auto& move : report.moves) {
         json.BeginObject().Key("name").String(move.name).Key("from").String(move.from);
         json.Key("to").String(move.to).Key("bytes").Number(move.bytes).EndObject();
