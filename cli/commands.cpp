@@ -86,7 +86,8 @@ Output Run(const Request& request, const Installation& installation, platform::F
     view.os = ListedOs(installation, request.os);
     view.dryRun = request.dryRun;
     for (const auto& row : removal::ModuleCatalogue()) {
-        if (std::find(request.features.begin(), request.features.end(), row.checkBox) != request.features.end()) {
+        if (std::find(request.features.begin(), request.features.end(), row.checkBox) !=
+            request.features.end()) {
             view.features.push_back(FeatureName(row.checkBox));
         }
     }

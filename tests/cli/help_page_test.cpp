@@ -9,6 +9,7 @@
 
 namespace {
 
+#ifndef _WIN32
 std::string SourceFile(const std::string& path) {
     std::ifstream file(std::string(TRIMLODE_SOURCE_DIR) + "/" + path, std::ios::binary);
     std::ostringstream content;
@@ -25,6 +26,7 @@ std::string Between(const std::string& text, const std::string& start, const std
     }
     return text.substr(from + start.size(), to - from - start.size());
 }
+#endif
 
 TEST(CommandLineDocs, HelpPageAndReadmeShowTheUsageText) {
 #ifdef _WIN32
