@@ -85,17 +85,16 @@ Output Run(const Request& request, const Installation& installation, platform::F
     view.rimCommonPath = installation.rimCommonPath;
     view.os = ListedOs(installation, request.os);
     view.dryRun = request.dryRun;
+    const auto ticked = [&request](const std::string& box) {
+        return std::find(request.features.begin(), request.features.end(), box) != request.features.end();
+    };
     for (const auto& row : removal::ModuleCatalogue()) {
-        if (std::find(request.features.begin(), request.features.end(), row.checkBox) !=
-            request.features.end()) {
+        if (ticked(row.checkBox)) {
             view.features.push_back(FeatureName(row.checkBox));
         }
     }
     removal::PreviewFileSystem preview(files);
     platform::FileSystem& target = request.dryRun ? preview : files;
-    const auto ticked = [&request](const std::string& box) {
-        return std::find(request.features.begin(), request.features.end(), box) != request.features.end();
-    };
     view.report = request.command == Command::Remove
                       ? removal::RunRemoval(target, installation.rimCommonPath, view.os, ticked)
                       : removal::RunRestore(target, installation.rimCommonPath, view.os);
