@@ -306,6 +306,18 @@ TEST_F(CliTest, NoInstallationIsExitCodeThree) {
     EXPECT_FALSE(fx->Exists(fx->Root() + "Program Files")) << "nothing was created";
 }
 
+TEST_F(CliTest, StatusOfAFolderThatCannotBeReadSaysSoWithExitCodeOne) {
+    if (!fx->CanInjectFaults()) {
+        GTEST_SKIP() << "fault injection needs the simulation";
+    }
+    Install();
+    fx->InjectFault("list", Java(), platform::error::kAccessDenied);
+    const Output status = Cli({"status", kOs});
+    EXPECT_EQ(status.exitCode, exit_code::kNotAllMoved);
+    EXPECT_THAT(status.out, HasSubstr("\nall                  0               0"));
+    EXPECT_THAT(status.out, testing::EndsWith("\nCould not read " + Java() + ": Access is denied.\n"));
+}
+
 TEST_F(CliTest, NameInAnyLetterCaseUsesTheListedFolder) {
     Install(kOther);
     const Output output = Cli({"remove", "4.6.0.92 GRÖSSE", "msn"});
