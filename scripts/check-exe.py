@@ -1,6 +1,6 @@
-"""Checks a Windows executable without running it: machine type, GUI subsystem, ASLR and NX, an embedded
-manifest, imports from system DLLs only (so the program needs nothing beside it), and no symbols or debug
-sections (what is shipped is stripped).
+"""Checks a Windows executable without running it: machine type, subsystem (console for a "-cli.exe", GUI
+otherwise), ASLR and NX, an embedded manifest, imports from system DLLs only (so the program needs nothing
+beside it), and no symbols or debug sections (what is shipped is stripped).
 
 Usage: check-exe.py x86|x64 PROGRAM.exe...   Prints one line per program; exits 1 when any check fails.
 """
@@ -8,7 +8,7 @@ import struct
 import sys
 
 MACHINES = {"x86": (0x14C, 0x10B), "x64": (0x8664, 0x20B)}  # machine type, optional-header magic
-SUBSYSTEM_GUI = 2
+SUBSYSTEM_GUI, SUBSYSTEM_CONSOLE = 2, 3
 DYNAMIC_BASE, HIGH_ENTROPY_VA, NX_COMPAT = 0x40, 0x20, 0x100
 IMPORT_DIRECTORY, RESOURCE_DIRECTORY, RELOCATION_DIRECTORY = 1, 2, 5
 RT_MANIFEST = 24
@@ -69,13 +69,18 @@ class Image:
         return {struct.unpack_from("<I", self.data, entries + 8 * i)[0] for i in range(numbered)}
 
 
-def problems(image, arch):
+def subsystem_of(path):
+    """The command line (trimlode-cli.exe) is a console program; the others have windows."""
+    return ("console", SUBSYSTEM_CONSOLE) if path.lower().endswith("-cli.exe") else ("GUI", SUBSYSTEM_GUI)
+
+
+def problems(image, arch, subsystem):
     machine, magic = MACHINES[arch]
     found = []
     if image.machine != machine or image.magic != magic:
         found.append(f"machine type {image.machine:#x}/{image.magic:#x}, expected {machine:#x}/{magic:#x}")
-    if image.subsystem != SUBSYSTEM_GUI:
-        found.append(f"subsystem {image.subsystem}, expected the GUI subsystem ({SUBSYSTEM_GUI})")
+    if image.subsystem != subsystem[1]:
+        found.append(f"subsystem {image.subsystem}, expected the {subsystem[0]} subsystem ({subsystem[1]})")
     wanted = DYNAMIC_BASE | NX_COMPAT | (HIGH_ENTROPY_VA if arch == "x64" else 0)
     if image.dll_characteristics & wanted != wanted:
         found.append(f"DLL characteristics {image.dll_characteristics:#x} lack ASLR or NX ({wanted:#x})")
@@ -100,11 +105,12 @@ def main():
     for path in sys.argv[2:]:
         try:
             with open(path, "rb") as program:
-                found = problems(Image(program.read()), arch)
+                found = problems(Image(program.read()), arch, subsystem_of(path))
         except (OSError, ValueError, struct.error) as error:
             found = [str(error)]
         failed = failed or bool(found)
-        print(f"{path}: " + ("; ".join(found) if found else f"{arch}, GUI, ASLR and NX, manifest, system DLLs only, stripped"))
+        checked = f"{arch}, {subsystem_of(path)[0]}, ASLR and NX, manifest, system DLLs only, stripped"
+        print(f"{path}: " + ("; ".join(found) if found else checked))
     return 1 if failed else 0
 
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the portable ZIP of each Windows build and checks what it holds: the stripped program (under
-# 600 KB, GUI, ASLR and NX, manifest, system DLLs only), the help, and text files with Windows line ends.
+# Builds the portable ZIP of each Windows build and checks what it holds: the stripped programs, trimlode.exe
+# and trimlode-cli.exe (each under 600 KB, GUI or console, ASLR and NX, manifest, system DLLs only), the help,
+# and text files with Windows line ends.
 #
 # Signing: with --cert CERT.pem --key KEY.pem (or TRIMLODE_SIGN_CERT and TRIMLODE_SIGN_KEY) the programs in
 # the ZIPs are signed with Authenticode (SHA-256, osslsigncode); without them they stay unsigned, as it says.
@@ -21,22 +22,25 @@ check_zip() {
     trap 'rm -rf "$unpacked"' RETURN
     unzip -q "$zip" -d "$unpacked"
     local folder=("$unpacked"/*)
-    for file in trimlode.exe Trimlode.chm README.txt LICENSE.txt; do
+    for file in trimlode.exe trimlode-cli.exe Trimlode.chm README.txt LICENSE.txt; do
         [ -f "$folder/$file" ] || { echo "package: $zip lacks $file" >&2; return 1; }
     done
-    python3 "$repo_root/scripts/check-exe.py" "$arch" "$folder/trimlode.exe" >/dev/null ||
-        { python3 "$repo_root/scripts/check-exe.py" "$arch" "$folder/trimlode.exe" >&2; return 1; }
-    local size
-    size="$(stat -c %s "$folder/trimlode.exe")"
-    [ "$size" -lt "$max_program_bytes" ] ||
-        { echo "package: trimlode.exe in $zip is $size bytes, over $max_program_bytes" >&2; return 1; }
+    local program size sizes=()
+    for program in trimlode.exe trimlode-cli.exe; do
+        python3 "$repo_root/scripts/check-exe.py" "$arch" "$folder/$program" >/dev/null ||
+            { python3 "$repo_root/scripts/check-exe.py" "$arch" "$folder/$program" >&2; return 1; }
+        size="$(stat -c %s "$folder/$program")"
+        [ "$size" -lt "$max_program_bytes" ] ||
+            { echo "package: $program in $zip is $size bytes, over $max_program_bytes" >&2; return 1; }
+        sizes+=("$program $size bytes")
+    done
     for text in README.txt LICENSE.txt; do
         if grep -q $'[^\r]$\|^$' "$folder/$text"; then
             echo "package: $text in $zip has lines without Windows line ends" >&2
             return 1
         fi
     done
-    echo "package: $(basename "$zip"): trimlode.exe $size bytes, stripped and checked; help, readme, licence"
+    echo "package: $(basename "$zip"): ${sizes[0]}, ${sizes[1]}, stripped and checked; help, readme, licence"
 }
 
 for build in win32 win64; do
