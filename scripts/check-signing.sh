@@ -26,11 +26,13 @@ for build in win32 win64; do
     (cd "$repo_root/build/$build" && cpack -G ZIP -D CPACK_OUTPUT_FILE_PREFIX="$scratch/$build" >/dev/null) ||
         fail "packaging $build signed failed"
     unzip -q "$scratch/$build"/trimlode-*.zip -d "$scratch/$build/unpacked" || fail "cannot unpack $build"
-    program="$(echo "$scratch/$build"/unpacked/*/trimlode.exe)"
-    report="$(osslsigncode verify -CAfile "$TRIMLODE_SIGN_CERT" -in "$program" 2>&1)" ||
-        fail "$build: the signature does not verify: $report"
-    grep -q 'Signature verification: ok' <<<"$report" || fail "$build: no verified signature: $report"
-    echo "signing: $build trimlode.exe signed (SHA-256) and verified"
+    for name in trimlode.exe trimlode-cli.exe; do
+        program="$(echo "$scratch/$build"/unpacked/*/"$name")"
+        report="$(osslsigncode verify -CAfile "$TRIMLODE_SIGN_CERT" -in "$program" 2>&1)" ||
+            fail "$build: the signature of $name does not verify: $report"
+        grep -q 'Signature verification: ok' <<<"$report" || fail "$build: $name has no verified signature: $report"
+        echo "signing: $build $name signed (SHA-256) and verified"
+    done
 done
 
 started="$scratch/$(basename "$TRIMLODE_WINDOWS_BUILD")/unpacked"
