@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -25,6 +26,15 @@ constexpr std::uint32_t kAllAttributesMask = 0x3F;
 struct DirEntry {
     std::string name; // bare name, UTF-8, no folder
     std::uint32_t attributes = 0;
+};
+
+// Who may change a folder, as the system records it.
+struct FolderSecurity {
+    // The owner is an administrators group, SYSTEM or TrustedInstaller, as for Program Files.
+    bool ownedByAdministration = false;
+    // Someone else (an ordinary user, everyone, a group of users) may add, rename or delete entries in it, or
+    // change its permissions.
+    bool othersMayChange = true;
 };
 
 // An open enumeration positioned on its current entry; closes itself when destroyed.
@@ -62,6 +72,8 @@ public:
     virtual Status RemoveFile(const std::string& path) = 0;
     // True when `path` names an existing file (not a folder).
     virtual bool FileExists(const std::string& path) = 0;
+    // The owner and write rights of an existing file or folder; nullopt when they cannot be read.
+    virtual std::optional<FolderSecurity> SecurityOf(const std::string& path) = 0;
 };
 
 } // namespace platform

@@ -16,6 +16,7 @@ struct SimFileSystem::Node {
     std::uint32_t attributes = attr::kDirectory;
     std::string content;
     bool locked = false;
+    std::optional<FolderSecurity> security = FolderSecurity{true, false};
     Node* parent = nullptr;
     std::vector<std::unique_ptr<Node>> children; // creation order
 
@@ -272,6 +273,10 @@ void SimFileSystem::SetAttributes(const std::string& path, std::uint32_t attribu
     node.attributes = (attributes & ~attr::kDirectory) | (node.attributes & attr::kDirectory);
 }
 
+void SimFileSystem::SetSecurity(const std::string& path, std::optional<FolderSecurity> security) {
+    Require(path).security = security;
+}
+
 void SimFileSystem::InjectFault(const std::string& operation, const std::string& path, std::uint32_t code) {
     if (operation != "move" && operation != "mkdir" && operation != "delete" && operation != "list") {
         throw std::logic_error("unknown operation for a fault: " + operation);
@@ -446,6 +451,11 @@ Status SimFileSystem::RemoveFile(const std::string& path) {
 bool SimFileSystem::FileExists(const std::string& path) {
     const Node* node = Find(path);
     return node != nullptr && !node->IsFolder();
+}
+
+std::optional<FolderSecurity> SimFileSystem::SecurityOf(const std::string& path) {
+    const Node* node = Find(path);
+    return node != nullptr ? node->security : std::nullopt;
 }
 
 } // namespace platform::sim

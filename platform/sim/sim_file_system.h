@@ -28,6 +28,7 @@ public:
     Status MakeFolder(const std::string& path) override;
     Status RemoveFile(const std::string& path) override;
     bool FileExists(const std::string& path) override;
+    std::optional<FolderSecurity> SecurityOf(const std::string& path) override;
 
     // Test set-up and inspection. Set-up on a path that cannot hold the entry (a file in the way)
     // throws std::logic_error.
@@ -38,6 +39,9 @@ public:
     bool Exists(const std::string& path) const;                        // file or folder
     std::vector<std::string> List(const std::string& folder) const;    // sorted, no "." or ".."
     void SetAttributes(const std::string& path, std::uint32_t attributes);
+    // Every entry starts owned by administrators and closed to others, as an installer leaves its folders;
+    // nullopt makes the security unreadable.
+    void SetSecurity(const std::string& path, std::optional<FolderSecurity> security);
     // The next `operation` ("move" by source path, "mkdir", "delete", "list" by folder) on `path` fails
     // once with `code`.
     void InjectFault(const std::string& operation, const std::string& path, std::uint32_t code);

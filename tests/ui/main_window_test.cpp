@@ -294,6 +294,24 @@ TEST_F(MainWindowTest, WipeNeedsTheExactWord) {
     EXPECT_EQ(dialogs.Messages().size(), messagesBefore);
 }
 
+// A user plants "C:\Program Files(x86)\Common Files\Research In Motion" with a package and a loader of their
+// own: the elevated program lists, moves and starts only what lies below Program Files.
+TEST_F(MainWindowTest, APlantedProbeFolderIsPassedOver) {
+    InstallOs("4.5.0.44");
+    const std::string planted = "C:\\Program Files(x86)\\Common Files\\Research In Motion\\";
+    files.AddFolder(planted + "Shared\\Loader Files\\planted-by-user\\java");
+    files.AddFile(planted + "AppLoader\\loader.exe", "not the maker's loader");
+    files.SetSecurity("C:\\Program Files(x86)", platform::FolderSecurity{false, true});
+    Start();
+    EXPECT_EQ(state.RimCommonPath, kRim);
+    EXPECT_EQ(Items(), std::vector<std::string>{"4.5.0.44"});
+
+    dialogs.QueueInput("WipeMyDevice");
+    Window().Click("Button3");
+    ASSERT_EQ(shell.Requests().size(), 1u);
+    EXPECT_EQ(shell.Requests()[0].file, std::string(kRim) + "AppLoader\\loader.exe");
+}
+
 TEST_F(MainWindowTest, DesktopManagerStartsOnlyAfterOk) {
     files.AddFolder(kLoaderFiles);
     Start();
