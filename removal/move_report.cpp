@@ -10,6 +10,10 @@ constexpr std::size_t kMaxListedFailures = 10;
 
 } // namespace
 
+std::string UnsafeNameReason() {
+    return "its name leads out of the folder, so Trimlode leaves it where it is";
+}
+
 std::string CompletionMessage(const MoveReport& report) {
     if (report.failures.empty()) {
         return "Action completed.";

@@ -56,6 +56,10 @@ void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFol
         if (IsSelfOrParent(name) || !platform::MatchesPattern(name, pattern)) {
             continue;
         }
+        if (!platform::IsPlainName(name)) {
+            RecordOnce({name, UnsafeNameReason()}, report);
+            continue;
+        }
         RecordMove(files.MoveEntry(sourceFolder + name, targetFolder + name), name, targetFolder, report);
     } while (entries->Next());
 }

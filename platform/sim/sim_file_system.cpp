@@ -244,6 +244,13 @@ void SimFileSystem::AddFile(const std::string& path, const std::string& content,
     file->content = content;
 }
 
+void SimFileSystem::AddEntryNamed(const std::string& folder, const std::string& name, bool isFolder) {
+    auto entry = std::make_unique<Node>();
+    entry->name = name;
+    entry->attributes = isFolder ? attr::kDirectory : attr::kArchive;
+    MakeLevels(folder).Adopt(std::move(entry));
+}
+
 std::optional<std::string> SimFileSystem::Content(const std::string& path) const {
     const Node* node = Find(path);
     if (node == nullptr || node->IsFolder()) {

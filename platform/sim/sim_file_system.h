@@ -35,6 +35,9 @@ public:
     void AddFolder(const std::string& path); // every missing level
     void AddFile(const std::string& path, const std::string& content,
                  std::uint32_t attributes = attr::kArchive);
+    // An entry named as Windows never names one ("..\\outside", "a/b"), as Wine or a network file system
+    // may list it; the name is taken as it is, separators included.
+    void AddEntryNamed(const std::string& folder, const std::string& name, bool isFolder);
     std::optional<std::string> Content(const std::string& path) const; // nullopt: no such file
     bool Exists(const std::string& path) const;                        // file or folder
     std::vector<std::string> List(const std::string& folder) const;    // sorted, no "." or ".."

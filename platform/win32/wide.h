@@ -9,8 +9,10 @@ namespace platform::win32 {
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);
 
-// A file path for the wide file API: paths too long for the classic limit are made absolute and given
-// the "\\?\" prefix, so deep folders work without any MAX_PATH buffer; others pass unchanged.
+// A file path for the wide file API. A full path ("C:\..." or "\\server\share\...") gets the "\\?\" prefix,
+// after separators, "." and ".." pieces are resolved: Windows then takes every name literally, so a folder
+// "4.5.0.44." is not "4.5.0.44", "con.cod" is a file and not a device, and no MAX_PATH limit applies. Other
+// paths pass unchanged unless too long for the classic limit, when they are made absolute and prefixed.
 std::wstring WidePath(std::string_view utf8);
 
 } // namespace platform::win32

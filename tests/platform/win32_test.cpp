@@ -32,9 +32,29 @@ TEST(Win32Text, Utf8AndUtf16RoundTrip) {
               std::wstring(L"a\uFFFDb"));
 }
 
-TEST(Win32Text, LongPathsGetTheExtendedPrefix) {
-    const std::string shortPath = "C:\\Program Files\\Trimlode";
-    EXPECT_EQ(platform::win32::WidePath(shortPath), Widen(shortPath));
+// Full paths are taken literally ("\\?\"), so a trailing dot or blank stays part of the name; separators,
+// "." and ".." pieces are resolved first, as Windows would.
+TEST(Win32Text, FullPathsGetTheLiteralPrefix) {
+    struct Case {
+        std::string path;
+        std::wstring expected;
+    };
+    const Case cases[] = {
+        {"C:\\Program Files\\Trimlode", L"\\\\?\\C:\\Program Files\\Trimlode"},
+        {"C:\\Loader Files\\4.5.0.44.\\java\\", L"\\\\?\\C:\\Loader Files\\4.5.0.44.\\java\\"},
+        {"C:\\Loader Files\\4.5.0.44 \\*.cod", L"\\\\?\\C:\\Loader Files\\4.5.0.44 \\*.cod"},
+        {"c:/a//b/./c/../d", L"\\\\?\\c:\\a\\b\\d"},
+        {"C:\\..\\..\\x", L"\\\\?\\C:\\x"},
+        {"C:\\", L"\\\\?\\C:\\"},
+        {"C:\\java\\con.cod", L"\\\\?\\C:\\java\\con.cod"},
+        {"\\\\server\\share\\dir.\\f", L"\\\\?\\UNC\\server\\share\\dir.\\f"},
+        {"\\\\?\\C:\\as is.\\..", L"\\\\?\\C:\\as is.\\.."},
+        {"relative\\name.cod", L"relative\\name.cod"},
+        {"\\\\server", L"\\\\server"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(platform::win32::WidePath(c.path), c.expected) << c.path;
+    }
     const std::string longPath = "C:\\" + std::string(300, 'x') + "\\file.cod";
     EXPECT_EQ(platform::win32::WidePath(longPath), L"\\\\?\\" + Widen(longPath));
     EXPECT_EQ(platform::win32::WidePath("\\\\server\\share\\" + std::string(300, 'y')),

@@ -1,4 +1,5 @@
 #include "install/paths.h"
+#include "platform/sim/sim_file_system.h"
 #include "removal/module_catalogue.h"
 #include "removal/move_report.h"
 #include "removal/mover.h"
@@ -321,6 +322,51 @@ TEST_F(Installation, UnicodeNamesMoveAndComeBack) {
               ContentOf("net_rim_vad_имя_名前.cod", os));
     EXPECT_EQ(Failures(Restore(os)), "Action completed.");
     EXPECT_EQ(Listed(Java(os)), SortedNames(modules));
+}
+
+// Windows drops trailing dots and blanks from each piece of a plain path, so "4.5.0.44." would address
+// "4.5.0.44": each run must act on the folder of exactly the listed name.
+TEST_F(Installation, NamesEndingInDotsOrBlanksAreActedOnAsListed) {
+    const std::vector<std::string> systems = {kOs, kOs + ".", kOs + " ", kOs + ". ."};
+    for (const auto& os : systems) {
+        AddPackage(os, {"net_rim_vad.cod", "net_rim_tmo_five.cod"});
+    }
+    for (const auto& os : systems) {
+        SCOPED_TRACE("'" + os + "'");
+        EXPECT_EQ(Failures(Remove({"vad"}, os)), "Action completed.");
+        EXPECT_EQ(Listed(Removed(os)), std::vector<std::string>{"net_rim_vad.cod"});
+        EXPECT_EQ(fx->ReadFile(Removed(os) + "net_rim_vad.cod"), ContentOf("net_rim_vad.cod", os));
+        for (const auto& other : systems) {
+            if (other != os) {
+                EXPECT_TRUE(fx->Exists(Java(other) + "net_rim_vad.cod")) << "'" << other << "'";
+            }
+        }
+        EXPECT_EQ(Failures(Restore(os)), "Action completed.");
+        EXPECT_EQ(fx->ReadFile(Java(os) + "net_rim_vad.cod"), ContentOf("net_rim_vad.cod", os));
+    }
+    EXPECT_EQ(Listed(install::RemovedRoot(rim) + "\\"), SortedNames(systems));
+}
+
+// A module name holding separators, as Wine or a network file system may list one, would move a file from
+// outside the java folder, or into a folder outside the maker's: it is left alone and reported.
+TEST(ForeignNames, AModuleWhoseNameLeavesTheFolderStaysAndIsReported) {
+    platform::sim::SimFileSystem files;
+    const std::string rim = "C:\\Program Files\\Common Files\\Research In Motion\\";
+    const std::string java = install::JavaDir(rim, kOs);
+    files.AddFile(java + "net_rim_vad.cod", "vad");
+    files.AddFile("C:\\Program Files\\Common Files\\net_rim_vad_outside.cod", "not a module of this system");
+    // Joined to the java folder, this name matches "net_rim_vad*.cod" and addresses the file outside.
+    const std::string escaping = "net_rim_vad\\..\\..\\..\\..\\..\\..\\net_rim_vad_outside.cod";
+    files.AddEntryNamed(java, escaping, false);
+
+    const MoveReport report =
+        removal::RunRemoval(files, rim, kOs, [](const std::string& box) { return box == "vad"; });
+    EXPECT_EQ(Failures(report), "Action completed, but 1 item(s) could not be moved.\n\n" + escaping + ": " +
+                                    removal::UnsafeNameReason());
+    EXPECT_EQ(files.Content("C:\\Program Files\\Common Files\\net_rim_vad_outside.cod"),
+              "not a module of this system");
+    EXPECT_EQ(files.Content(install::RemovedDir(rim, kOs) + "net_rim_vad.cod"), "vad");
+    EXPECT_EQ(files.List(install::RemovedDir(rim, kOs)), std::vector<std::string>{"net_rim_vad.cod"});
 }
 
 TEST_F(Installation, LockedModuleIsReportedAndTheOthersStillMove) {
