@@ -1,8 +1,9 @@
 #include "platform/win32/wide.h"
 
+#include "platform/utf8.h"
+
 #include <windows.h>
 
-#include <climits>
 #include <vector>
 
 namespace platform::win32 {
@@ -10,10 +11,6 @@ namespace {
 
 // Below this length every file API takes a plain path (CreateDirectoryW allows 12 fewer than MAX_PATH).
 constexpr std::size_t kPlainPathLimit = MAX_PATH - 12;
-
-int Length(std::size_t size) {
-    return size > INT_MAX ? INT_MAX : static_cast<int>(size);
-}
 
 std::wstring FullPath(const std::wstring& path) {
     std::wstring full(path.size() + 16, L'\0');
@@ -90,25 +87,12 @@ std::wstring Literal(const std::wstring& path) {
 } // namespace
 
 std::wstring Widen(std::string_view utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int size = Length(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-    return wide;
+    const std::u16string units = ToUtf16(utf8);
+    return std::wstring(units.begin(), units.end());
 }
 
 std::string Narrow(std::wstring_view wide) {
-    if (wide.empty()) {
-        return {};
-    }
-    const int size = Length(wide.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
+    return FromUtf16(std::u16string(wide.begin(), wide.end()));
 }
 
 std::wstring WidePath(std::string_view utf8) {

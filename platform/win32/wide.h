@@ -4,8 +4,9 @@
 
 namespace platform::win32 {
 
-// The one boundary between the program's UTF-8 and the UTF-16 of the wide-character API. Malformed
-// input becomes U+FFFD rather than failing.
+// The one boundary between the program's text and the UTF-16 of the wide-character API. It is lossless
+// for everything Windows hands out, unpaired surrogates included (see platform/utf8.h); malformed UTF-8,
+// which no name read from the system contains, becomes U+FFFD rather than failing.
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);
 

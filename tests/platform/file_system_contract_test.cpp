@@ -7,6 +7,8 @@
 // - A folder holding a file that another program has open can be moved; Windows refuses.
 // - Replacing a read-only file succeeds; Windows refuses with access denied.
 // - Names starting with "." are hidden unless the prefix sets ShowDotFiles (scripts/wine-env.sh does).
+// - Names holding unpaired surrogates cannot be created (the Unix name has no form for them), and a Unix name
+//   that is not UTF-8 is listed with U+FFFD in its place, which Wine's own lookup then matches loosely.
 // - Security descriptors set on files are not kept: Wine derives owner and access list from the Unix owner
 //   and mode, so only a user's own folder can be tested there.
 #include "platform/file_system.h"

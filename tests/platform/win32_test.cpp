@@ -30,6 +30,10 @@ TEST(Win32Text, Utf8AndUtf16RoundTrip) {
     EXPECT_EQ(Widen("a\xFF"
                     "b"),
               std::wstring(L"a\uFFFDb"));
+    const std::wstring unpaired[] = {L"vad_\xDC80.cod", L"\xD800", L"\xDC00\xD800x"};
+    for (const auto& wide : unpaired) {
+        EXPECT_EQ(Widen(Narrow(wide)), wide);
+    }
 }
 
 // Full paths are taken literally ("\\?\"), so a trailing dot or blank stays part of the name; separators,

@@ -369,6 +369,26 @@ TEST(ForeignNames, AModuleWhoseNameLeavesTheFolderStaysAndIsReported) {
     EXPECT_EQ(files.List(install::RemovedDir(rim, kOs)), std::vector<std::string>{"net_rim_vad.cod"});
 }
 
+// Windows names may hold unpaired surrogates (written here as WTF-8 bytes); a boundary that replaced them
+// would rename the modules, or make two of them one.
+TEST_F(Installation, NamesWithUnpairedSurrogatesMoveAndComeBackUnchanged) {
+    if (!fx->HoldsUnpairedSurrogates()) {
+        GTEST_SKIP() << "this file system refuses names holding unpaired surrogates";
+    }
+    const std::string os = "4.5.0.44 \xED\xA0\x80";
+    const std::vector<std::string> modules = {"net_rim_vad_\xED\xB2\x80.cod", "net_rim_vad_\xED\xB2\x81.cod",
+                                              "net_rim_vad_\xED\xA0\x80.cod"};
+    AddPackage(os, modules);
+    EXPECT_EQ(Listed(Java(os)), SortedNames(modules));
+    EXPECT_EQ(Failures(Remove({"vad"}, os)), "Action completed.");
+    EXPECT_EQ(Listed(Removed(os)), SortedNames(modules));
+    EXPECT_EQ(Failures(Restore(os)), "Action completed.");
+    EXPECT_EQ(Listed(Java(os)), SortedNames(modules));
+    for (const auto& name : modules) {
+        EXPECT_EQ(fx->ReadFile(Java(os) + name), ContentOf(name, os));
+    }
+}
+
 TEST_F(Installation, LockedModuleIsReportedAndTheOthersStillMove) {
     AddPackage(kOs, {"net_rim_vad.cod", "net_rim_vad-1.cod"});
     AddVendorFile();

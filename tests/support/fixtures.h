@@ -34,6 +34,8 @@ public:
     // Holds the file open without sharing until Unlock, as another program would.
     virtual void Lock(const std::string& path) = 0;
     virtual void Unlock(const std::string& path) = 0;
+    // Whether the file system takes names holding unpaired surrogates (Windows does; Wine refuses them).
+    virtual bool HoldsUnpairedSurrogates() = 0;
     // Fault injection exists only in the simulation; tests that need it skip elsewhere.
     virtual bool CanInjectFaults() const = 0;
     // Makes the next operation of that kind ("move", "mkdir", "delete", "list") on `path` fail with `code`.

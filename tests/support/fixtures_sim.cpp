@@ -31,6 +31,7 @@ public:
     std::vector<std::string> List(const std::string& folder) override { return files_.List(folder); }
     void Lock(const std::string& path) override { files_.Lock(path); }
     void Unlock(const std::string& path) override { files_.Unlock(path); }
+    bool HoldsUnpairedSurrogates() override { return true; }
     bool CanInjectFaults() const override { return true; }
     void InjectFault(const std::string& operation, const std::string& path, std::uint32_t code) override {
         files_.InjectFault(operation, path, code);

@@ -237,6 +237,15 @@ public:
 
     void Unlock(const std::string& path) override { locks_.erase(path); }
 
+    bool HoldsUnpairedSurrogates() override {
+        const std::wstring probe = WidePath(Narrow(root_ + L"surrogate-\xDC80"));
+        if (!CreateDirectoryW(probe.c_str(), nullptr)) {
+            return false;
+        }
+        RemoveDirectoryW(probe.c_str());
+        return true;
+    }
+
     bool CanInjectFaults() const override { return false; }
     void InjectFault(const std::string&, const std::string&, std::uint32_t) override {
         throw std::logic_error("fault injection exists only in the simulation");
