@@ -5,7 +5,9 @@
 namespace install {
 
 std::optional<std::vector<std::string>> ListOperatingSystems(platform::FileSystem& files,
-                                                             const std::string& rimCommonPath) {
+                                                             const std::string& rimCommonPath,
+                                                             platform::Status& cutShort) {
+    cutShort = platform::Status::Success();
     // The directory mask admits plain files as well; only folders hold an operating system. Hidden and
     // system entries are already left out by the mask. A name that a path could not address as this one
     // folder ("." and "..", a name holding a separator) is left out too.
@@ -20,7 +22,14 @@ std::optional<std::vector<std::string>> ListOperatingSystems(platform::FileSyste
             names.push_back(entry.name);
         }
     } while (entries->Next());
+    cutShort = entries->StopReason();
     return names;
+}
+
+std::optional<std::vector<std::string>> ListOperatingSystems(platform::FileSystem& files,
+                                                             const std::string& rimCommonPath) {
+    platform::Status ignored;
+    return ListOperatingSystems(files, rimCommonPath, ignored);
 }
 
 } // namespace install

@@ -42,8 +42,12 @@ class DirectoryEnumeration {
 public:
     virtual ~DirectoryEnumeration() = default;
     virtual const DirEntry& Current() const = 0;
-    // Steps to the next admitted entry; false (leaving Current unchanged) when there is none.
+    // Steps to the next admitted entry; false (leaving Current unchanged) when there is none, or when the
+    // listing broke off.
     virtual bool Next() = 0;
+    // Success while the listing goes on and once it has reached its end; the system's error when Next
+    // stopped because the folder could not be read further (a disk or network error part-way).
+    virtual Status StopReason() const = 0;
 };
 
 // The file system as the program uses it. Paths are UTF-8 with backslashes, as Windows spells them.

@@ -62,6 +62,11 @@ void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFol
         }
         RecordMove(files.MoveEntry(sourceFolder + name, targetFolder + name), name, targetFolder, report);
     } while (entries->Next());
+    // A listing that broke off left the rest of the folder unmoved: that is the folder's failure.
+    const platform::Status stopped = entries->StopReason();
+    if (!stopped.ok()) {
+        RecordOnce({sourceFolder, stopped.message}, report);
+    }
 }
 
 void RemoveModules(platform::FileSystem& files, const std::string& rimCommonPath, const std::string& osName,

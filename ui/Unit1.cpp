@@ -1,6 +1,7 @@
 #include "ui/Unit1.h"
 
 #include "install/catalogue.h"
+#include "install/paths.h"
 #include "install/program_files.h"
 #include "removal/move_report.h"
 #include "removal/runs.h"
@@ -79,13 +80,18 @@ void TForm1::FormCreate() {
 
 void TForm1::Fill() {
     OSSelectionRadioGroup->ClearItems();
-    const auto names = install::ListOperatingSystems(platform_.files, state_.RimCommonPath);
+    platform::Status cutShort;
+    const auto names = install::ListOperatingSystems(platform_.files, state_.RimCommonPath, cutShort);
     if (!names) {
         platform_.dialogs.ShowMessage(texts::kNoOperatingSystems);
         return;
     }
     for (const std::string& name : *names) {
         OSSelectionRadioGroup->AddItem(name);
+    }
+    if (!cutShort.ok()) {
+        platform_.dialogs.ShowMessage(
+            texts::ListCutShort(install::LoaderFilesDir(state_.RimCommonPath), cutShort.message));
     }
 }
 

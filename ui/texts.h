@@ -6,6 +6,12 @@
 namespace ui::texts {
 
 inline constexpr char kNoOperatingSystems[] = "No Operating Systems could be found";
+// The list of operating systems broke off part-way: some may be missing from it.
+inline std::string ListCutShort(const std::string& folder, const std::string& reason) {
+    return "Not every Operating System could be listed: " + folder + " could not be read to the end.\n\n" +
+           reason;
+}
+
 inline constexpr char kSelectFirst[] = "Please select an Operating System first.";
 inline constexpr char kConfirmFirst[] = "Please confirm an Operating System first.";
 

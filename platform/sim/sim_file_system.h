@@ -46,7 +46,7 @@ public:
     // nullopt makes the security unreadable.
     void SetSecurity(const std::string& path, std::optional<FolderSecurity> security);
     // The next `operation` ("move" by source path, "mkdir", "delete", "list" by folder) on `path` fails
-    // once with `code`.
+    // once with `code`; "step" lets the next listing of the folder start, then break off at its first step.
     void InjectFault(const std::string& operation, const std::string& path, std::uint32_t code);
     // A locked file cannot be moved or deleted (sharing violation) nor replaced (access denied).
     void Lock(const std::string& path);

@@ -35,8 +35,14 @@ public:
                 return true;
             }
         }
+        const DWORD error = GetLastError();
+        if (error != ERROR_NO_MORE_FILES) {
+            stopReason_ = StatusOf(error);
+        }
         return false;
     }
+
+    Status StopReason() const override { return stopReason_; }
 
     // Makes `data` the current entry when our rules admit it.
     bool Take(const WIN32_FIND_DATAW& data) {
@@ -54,6 +60,7 @@ private:
     std::string pattern_;
     std::uint32_t mask_;
     DirEntry current_;
+    Status stopReason_;
 };
 
 struct LocalFreeDeleter {

@@ -158,6 +158,7 @@ TEST_F(FileContract, StepPastTheEndKeepsTheLastEntry) {
     EXPECT_FALSE(found->Next());
     EXPECT_FALSE(found->Next());
     EXPECT_EQ(found->Current().name, "only.cod");
+    EXPECT_TRUE(found->StopReason().ok()) << "the end of a folder is no error";
 }
 
 TEST_F(FileContract, UnicodeNamesSurviveEnumerationAndMoves) {

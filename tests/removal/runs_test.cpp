@@ -449,6 +449,27 @@ TEST_F(Installation, FolderThatCannotBeListedIsReportedOnce) {
               "Action completed, but 1 item(s) could not be moved.\n\n" + Removed() + ": Access is denied.");
 }
 
+// A listing that breaks off part-way (a disk or network error) leaves the rest of the folder unmoved: the
+// folder is reported once, by its path, never "Action completed.".
+TEST_F(Installation, ListingThatBreaksOffIsReportedOnceByTheFolder) {
+    if (!fx->CanInjectFaults()) {
+        GTEST_SKIP() << "fault injection needs the simulation";
+    }
+    AddPackage(kOs, {"net_rim_vad.cod", "net_rim_vad-1.cod", "net_rim_vad-2.cod"});
+    fx->InjectFault("step", Java(), platform::error::kSharingViolation);
+    const MoveReport report = Remove({"vad"});
+    EXPECT_EQ(Failures(report),
+              "Action completed, but 1 item(s) could not be moved.\n\n" + Java() +
+                  ": The process cannot access the file because it is being used by another "
+                  "process.");
+    EXPECT_EQ(Listed(Java()).size(), 2u) << "only the first module listed could move";
+
+    EXPECT_EQ(Failures(Remove({"vad"})), "Action completed.") << "a run again completes it";
+    EXPECT_TRUE(Listed(Java()).empty());
+    fx->InjectFault("step", Removed(), platform::error::kSharingViolation);
+    EXPECT_EQ(Restore().failures.size(), 1u);
+}
+
 TEST_F(Installation, FolderThatCannotBeCreatedIsReportedByPath) {
     if (!fx->CanInjectFaults()) {
         GTEST_SKIP() << "fault injection needs the simulation";

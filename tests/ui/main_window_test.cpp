@@ -222,6 +222,18 @@ TEST_F(MainWindowTest, MissingLoaderFilesFolderIsReportedOnceBeforeTheWindowShow
     EXPECT_EQ(LastMessage(), kSelectFirst);
 }
 
+TEST_F(MainWindowTest, ListOfSystemsThatBreaksOffIsSaidToBeIncomplete) {
+    InstallOs("4.5.0.44");
+    InstallOs("4.5.0.52");
+    files.InjectFault("step", kLoaderFiles, platform::error::kSharingViolation);
+    Start();
+    EXPECT_TRUE(Items().empty());
+    EXPECT_EQ(LastMessage(),
+              std::string("Not every Operating System could be listed: ") + kLoaderFiles +
+                  " could not be read to the end.\n\nThe process cannot access the file because "
+                  "it is being used by another process.");
+}
+
 TEST_F(MainWindowTest, EmptyLoaderFilesFolderGivesAnEmptyListAndNoMessage) {
     files.AddFolder(kLoaderFiles);
     Start();
