@@ -24,6 +24,17 @@ inline constexpr char kActionCanceled[] = "Action Canceled";
 inline constexpr char kDesktopManagerCaption[] = "Error";
 inline constexpr char kDesktopManagerQuestion[] = "Run Desktop Manager?";
 
+// What a run was doing when an unexpected error stopped it.
+inline constexpr char kRemovalActivity[] = "moving the ticked modules into RemovedFiles";
+inline constexpr char kRestoreActivity[] = "putting the removed modules back";
+
+// A run stopped part-way by an unexpected error. Every step is one rename, so each module is in one place.
+inline std::string RunStopped(const std::string& activity, const std::string& error) {
+    return "Trimlode stopped while " + activity + ": " + error +
+           "\n\nNothing is lost: every module is either still in its java folder or in RemovedFiles. "
+           "Click Execute Selections again, or Put It Back, to complete the run.";
+}
+
 // Why a program or document whose path is not a full path is not opened.
 inline constexpr char kFolderNotKnown[] =
     "Its folder is not known for certain, so Trimlode does not start it.";
