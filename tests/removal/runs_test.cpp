@@ -95,6 +95,34 @@ protected:
     std::vector<std::string> Listed(const std::string& folder) { return SortedNames(fx->List(folder)); }
 };
 
+// Another Trimlode running at the same time, which always wins the race: every move is made by it first,
+// so the run under test finds each listed entry already gone.
+class RivalInstance : public platform::FileSystem {
+public:
+    explicit RivalInstance(platform::FileSystem& files) : files_(files) {}
+    using FileSystem::Enumerate;
+    std::unique_ptr<platform::DirectoryEnumeration> Enumerate(const std::string& pattern, std::uint32_t mask,
+                                                              platform::Status& failure) override {
+        return files_.Enumerate(pattern, mask, failure);
+    }
+    platform::Status MoveEntry(const std::string& from, const std::string& to) override {
+        files_.MoveEntry(from, to);
+        return files_.MoveEntry(from, to);
+    }
+    platform::Status MoveEntryReplacing(const std::string& from, const std::string& to) override {
+        return files_.MoveEntryReplacing(from, to);
+    }
+    platform::Status MakeFolder(const std::string& path) override { return files_.MakeFolder(path); }
+    platform::Status RemoveFile(const std::string& path) override { return files_.RemoveFile(path); }
+    bool FileExists(const std::string& path) override { return files_.FileExists(path); }
+    std::optional<platform::FolderSecurity> SecurityOf(const std::string& path) override {
+        return files_.SecurityOf(path);
+    }
+
+private:
+    platform::FileSystem& files_;
+};
+
 std::vector<std::string> Without(const std::vector<std::string>& all, const std::vector<std::string>& taken) {
     std::vector<std::string> rest;
     for (const auto& name : all) {
@@ -387,6 +415,23 @@ TEST_F(Installation, NamesWithUnpairedSurrogatesMoveAndComeBackUnchanged) {
     for (const auto& name : modules) {
         EXPECT_EQ(fx->ReadFile(Java(os) + name), ContentOf(name, os));
     }
+}
+
+// Two instances at once: what the other one moved first is done, not a failure of this run.
+TEST_F(Installation, ModulesMovedByAnotherInstanceMeanwhileAreNoFailure) {
+    AddPackage(kOs, kAllModules);
+    AddVendorFile();
+    RivalInstance rival(fx->Files());
+    const auto ticked = [](const std::string& box) { return box == "vad" || box == "themes"; };
+    const MoveReport removal = removal::RunRemoval(rival, rim, kOs, ticked);
+    EXPECT_EQ(Failures(removal), "Action completed.");
+    EXPECT_EQ(Listed(Removed()), SortedNames({"net_rim_vad.cod", "net_rim_vad-1.cod", "net_rim_theme_1.cod",
+                                              "net_rim_theme_10.cod", "net_rim_theme_1_x.cod",
+                                              "net_rim_theme_precision_silver_480x320_b.cod"}));
+
+    EXPECT_EQ(Failures(removal::RunRestore(rival, rim, kOs)), "Action completed.");
+    EXPECT_EQ(Listed(Java()), SortedNames(kAllModules));
+    EXPECT_TRUE(Listed(Removed()).empty());
 }
 
 TEST_F(Installation, LockedModuleIsReportedAndTheOthersStillMove) {
