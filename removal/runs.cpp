@@ -19,6 +19,20 @@ void MakeFolder(platform::FileSystem& files, const std::string& path, MoveReport
     }
 }
 
+// A file named like the removed-files folder, or like the system's folder in it, would make every move of
+// the run fail with "path not found": it is reported once, as the cause, and the run moves nothing.
+bool FileInPlaceOfFolder(platform::FileSystem& files, const std::string& rimCommonPath,
+                         const std::string& osName, MoveReport& report) {
+    for (const std::string& folder :
+         {install::RemovedRoot(rimCommonPath), install::RemovedDirAsCreated(rimCommonPath, osName)}) {
+        if (files.FileExists(folder)) {
+            report.failures.push_back({folder, FileInPlaceOfFolderReason()});
+            return true;
+        }
+    }
+    return false;
+}
+
 // With Vendor_xml ticked the current vendor file replaces any older removed copy in one step, so the only
 // copy is never deleted first; when it is no longer in AppLoader the removed copy is kept as it is.
 // Unticked, the vendor file moves aside only when no removed copy exists yet.
@@ -58,6 +72,9 @@ void BringVendorFileBack(platform::FileSystem& files, const std::string& rimComm
 MoveReport RunRemoval(platform::FileSystem& files, const std::string& rimCommonPath,
                       const std::string& osName, const IsTicked& isTicked) {
     MoveReport report;
+    if (FileInPlaceOfFolder(files, rimCommonPath, osName, report)) {
+        return report;
+    }
     // Only one level is created at a time, so the root comes first.
     MakeFolder(files, install::RemovedRoot(rimCommonPath), report);
     MakeFolder(files, install::RemovedDirAsCreated(rimCommonPath, osName), report);
@@ -78,6 +95,9 @@ MoveReport RunRemoval(platform::FileSystem& files, const std::string& rimCommonP
 MoveReport RunRestore(platform::FileSystem& files, const std::string& rimCommonPath,
                       const std::string& osName) {
     MoveReport report;
+    if (FileInPlaceOfFolder(files, rimCommonPath, osName, report)) {
+        return report;
+    }
     BringVendorFileBack(files, rimCommonPath, report);
     RestoreModules(files, rimCommonPath, osName, kModulePattern, report);
     return report;

@@ -515,6 +515,33 @@ TEST_F(Installation, ListingThatBreaksOffIsReportedOnceByTheFolder) {
     EXPECT_EQ(Restore().failures.size(), 1u);
 }
 
+// A file where RemovedFiles or RemovedFiles\<OS> belongs would fail every move with "path not found"; the
+// user reads the one cause instead, by its path, and nothing moves.
+TEST_F(Installation, FileInPlaceOfARemovedFilesFolderIsReportedOnceAsTheCause) {
+    for (const bool rootIsFile : {true, false}) {
+        auto local = testsupport::MakeFileFixture();
+        std::swap(fx, local);
+        rim = fx->Root() + "Research In Motion\\";
+        AddPackage(kOs, kAllModules);
+        AddVendorFile();
+        const std::string inTheWay =
+            rootIsFile ? install::RemovedRoot(rim) : install::RemovedDirAsCreated(rim, kOs);
+        if (!rootIsFile) {
+            fx->MakeFolders(install::RemovedRoot(rim));
+        }
+        fx->WriteFile(inTheWay, "someone's file");
+        SCOPED_TRACE(inTheWay);
+
+        const std::string expected = "Action completed, but 1 item(s) could not be moved.\n\n" + inTheWay +
+                                     ": " + removal::FileInPlaceOfFolderReason();
+        EXPECT_EQ(Failures(Remove({"vad", "wallpaper"})), expected);
+        EXPECT_EQ(Failures(Restore()), expected);
+        EXPECT_EQ(Listed(Java()), SortedNames(kAllModules));
+        EXPECT_EQ(fx->ReadFile(Vendor()), "vendor");
+        EXPECT_EQ(fx->ReadFile(inTheWay), "someone's file");
+    }
+}
+
 TEST_F(Installation, FolderThatCannotBeCreatedIsReportedByPath) {
     if (!fx->CanInjectFaults()) {
         GTEST_SKIP() << "fault injection needs the simulation";
