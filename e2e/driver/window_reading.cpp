@@ -5,6 +5,7 @@
 #include "e2e/driver/gui.h"
 #include "e2e/driver/png.h"
 #include "e2e/driver/process.h"
+#include "e2e/probe/probe_answer.h"
 
 #include <commctrl.h>
 
@@ -103,22 +104,23 @@ FontProbe::~FontProbe() {
 FontInfo FontProbe::FontOf(HWND control) const {
     const DWORD id = GetCurrentProcessId();
     const std::wstring name = L"TrimlodeE2eFontProbe-" + std::to_wstring(id);
-    OwnedHandle shared(
-        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LOGFONTW), name.c_str()));
+    OwnedHandle shared(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                          sizeof(ProbeAnswer), name.c_str()));
     if (!shared)
         throw std::runtime_error("cannot share memory with the program under test");
-    auto* view =
-        static_cast<LOGFONTW*>(MapViewOfFile(shared.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(LOGFONTW)));
+    auto* view = static_cast<ProbeAnswer*>(
+        MapViewOfFile(shared.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeAnswer)));
     if (!view)
         throw std::runtime_error("cannot map the shared memory");
     ZeroMemory(view, sizeof *view);
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(control, RegisterWindowMessageW(L"TrimlodeE2eFontProbe"), id, 0, SMTO_ABORTIFHUNG,
                         static_cast<UINT>(kTimeout.count()), &ignored);
-    const LOGFONTW font = *view;
+    const ProbeAnswer answer = *view;
     UnmapViewOfFile(view);
-    return {platform::win32::Narrow(font.lfFaceName), static_cast<int>(font.lfHeight),
-            static_cast<int>(font.lfWeight)};
+    return {platform::win32::Narrow(answer.font.lfFaceName), static_cast<int>(answer.font.lfHeight),
+            static_cast<int>(answer.font.lfWeight), static_cast<int>(answer.captionWidth),
+            static_cast<int>(answer.idealWidth)};
 }
 
 std::string FontProbe::ProbeLibrary() {

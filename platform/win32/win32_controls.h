@@ -78,6 +78,7 @@ private:
     static LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ContainerMessage(UINT message, WPARAM wParam, LPARAM lParam);
     SIZE MeasureCaption() const;
+    int CaptionWidth() const;
 
     int id_;
     int parentDesignHeight_ = 0;
