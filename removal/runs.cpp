@@ -43,7 +43,11 @@ void SetVendorFileAside(platform::FileSystem& files, const std::string& rimCommo
     const std::string removedFolder = install::RemovedRoot(rimCommonPath) + "\\";
     if (replaceRemoved) {
         if (files.FileExists(vendor)) {
-            RecordMove(files.MoveEntryReplacing(vendor, removed), kVendorName, removedFolder, report);
+            const platform::Status status = files.MoveEntryReplacing(vendor, removed);
+            // Gone since it was seen: another Trimlode running at the same time set it aside.
+            if (status.code != platform::error::kFileNotFound) {
+                RecordMove(status, kVendorName, removedFolder, report);
+            }
         }
         return;
     }

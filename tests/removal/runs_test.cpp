@@ -110,6 +110,7 @@ public:
         return files_.MoveEntry(from, to);
     }
     platform::Status MoveEntryReplacing(const std::string& from, const std::string& to) override {
+        files_.MoveEntryReplacing(from, to);
         return files_.MoveEntryReplacing(from, to);
     }
     platform::Status MakeFolder(const std::string& path) override { return files_.MakeFolder(path); }
@@ -422,14 +423,19 @@ TEST_F(Installation, ModulesMovedByAnotherInstanceMeanwhileAreNoFailure) {
     AddPackage(kOs, kAllModules);
     AddVendorFile();
     RivalInstance rival(fx->Files());
-    const auto ticked = [](const std::string& box) { return box == "vad" || box == "themes"; };
+    const auto ticked = [](const std::string& box) {
+        return box == "vad" || box == "themes" || box == "Vendor_xml";
+    };
     const MoveReport removal = removal::RunRemoval(rival, rim, kOs, ticked);
     EXPECT_EQ(Failures(removal), "Action completed.");
     EXPECT_EQ(Listed(Removed()), SortedNames({"net_rim_vad.cod", "net_rim_vad-1.cod", "net_rim_theme_1.cod",
                                               "net_rim_theme_10.cod", "net_rim_theme_1_x.cod",
                                               "net_rim_theme_precision_silver_480x320_b.cod"}));
 
+    EXPECT_EQ(fx->ReadFile(RemovedVendor()), "vendor");
+
     EXPECT_EQ(Failures(removal::RunRestore(rival, rim, kOs)), "Action completed.");
+    EXPECT_EQ(fx->ReadFile(Vendor()), "vendor");
     EXPECT_EQ(Listed(Java()), SortedNames(kAllModules));
     EXPECT_TRUE(Listed(Removed()).empty());
 }
