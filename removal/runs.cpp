@@ -52,7 +52,9 @@ void SetVendorFileAside(platform::FileSystem& files, const std::string& rimCommo
         return;
     }
     const platform::Status status = files.MoveEntry(vendor, removed);
-    if (status.ok() || TargetAlreadyExists(status) || !files.FileExists(vendor)) {
+    // Not there when moved is nothing to set aside, even if another Trimlode brings it back a moment later.
+    if (status.ok() || TargetAlreadyExists(status) || status.code == platform::error::kFileNotFound ||
+        !files.FileExists(vendor)) {
         report.moved += status.ok() ? 1 : 0;
         return;
     }
@@ -63,8 +65,10 @@ void BringVendorFileBack(platform::FileSystem& files, const std::string& rimComm
     const std::string vendor = install::VendorFile(rimCommonPath);
     const std::string removed = install::RemovedVendorFile(rimCommonPath);
     const platform::Status status = files.MoveEntry(removed, vendor);
-    // No removed copy, or the vendor file is already back: nothing to restore.
-    if (status.ok() || TargetAlreadyExists(status) || !files.FileExists(removed)) {
+    // No removed copy, or the vendor file is already back: nothing to restore. What was missing when moved
+    // counts as missing, even if another Trimlode sets it aside a moment later.
+    if (status.ok() || TargetAlreadyExists(status) || status.code == platform::error::kFileNotFound ||
+        !files.FileExists(removed)) {
         report.moved += status.ok() ? 1 : 0;
         return;
     }

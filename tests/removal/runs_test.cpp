@@ -9,9 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -122,6 +124,25 @@ public:
 
 private:
     platform::FileSystem& files_;
+};
+
+// Another Trimlode that acts just after a move of this run found its source missing: by the time this run
+// looks again, the other one has moved the file into that place.
+class InterleavedInstance : public RivalInstance {
+public:
+    InterleavedInstance(platform::FileSystem& files, std::function<void()> otherMove)
+        : RivalInstance(files), files_(files), otherMove_(std::move(otherMove)) {}
+    platform::Status MoveEntry(const std::string& from, const std::string& to) override {
+        const platform::Status status = files_.MoveEntry(from, to);
+        if (status.code == platform::error::kFileNotFound && otherMove_) {
+            std::exchange(otherMove_, nullptr)();
+        }
+        return status;
+    }
+
+private:
+    platform::FileSystem& files_;
+    std::function<void()> otherMove_;
 };
 
 std::vector<std::string> Without(const std::vector<std::string>& all, const std::vector<std::string>& taken) {
@@ -438,6 +459,22 @@ TEST_F(Installation, ModulesMovedByAnotherInstanceMeanwhileAreNoFailure) {
     EXPECT_EQ(fx->ReadFile(Vendor()), "vendor");
     EXPECT_EQ(Listed(Java()), SortedNames(kAllModules));
     EXPECT_TRUE(Listed(Removed()).empty());
+}
+
+TEST_F(Installation, VendorFileMovedByAnotherInstanceJustAfterIsNoFailure) {
+    AddPackage(kOs, {"net_rim_vad.cod"});
+    AddVendorFile();
+    // Put It Back finds no removed copy; the other instance then sets the vendor file aside.
+    InterleavedInstance setAside(fx->Files(), [&] { fx->Files().MoveEntry(Vendor(), RemovedVendor()); });
+    fx->MakeFolders(install::RemovedRoot(rim));
+    EXPECT_EQ(Failures(removal::RunRestore(setAside, rim, kOs)), "Action completed.");
+    EXPECT_EQ(fx->ReadFile(RemovedVendor()), "vendor");
+
+    // A removal finds no vendor file in AppLoader; the other instance then puts it back.
+    InterleavedInstance putBack(fx->Files(), [&] { fx->Files().MoveEntry(RemovedVendor(), Vendor()); });
+    const auto none = [](const std::string&) { return false; };
+    EXPECT_EQ(Failures(removal::RunRemoval(putBack, rim, kOs, none)), "Action completed.");
+    EXPECT_EQ(fx->ReadFile(Vendor()), "vendor");
 }
 
 TEST_F(Installation, LockedModuleIsReportedAndTheOthersStillMove) {
