@@ -479,8 +479,9 @@ std::string ScratchRoot() {
     if (length == 0 || length > MAX_PATH) {
         throw std::runtime_error("no temp folder");
     }
+    // The tick count too: a soak killed before it cleaned up may have left a folder of the same process id.
     return Narrow(std::wstring(temp, length)) + "TrimlodeSoak-" + std::to_string(GetCurrentProcessId()) +
-           "\\";
+           "-" + std::to_string(GetTickCount()) + "\\";
 }
 
 Settings Parse(const std::vector<std::string>& args) {
