@@ -70,5 +70,6 @@ fi
 step "tests win64 (Wine)" run_ctest win64
 step "soak, short (Wine, $(basename "$TRIMLODE_WINDOWS_BUILD"))" bash scripts/soak.sh
 step "package" bash scripts/package.sh
+step "signing (throwaway certificate)" bash scripts/check-signing.sh
 
 python3 scripts/summarize.py "${not_run[@]}" build/native build/win32 build/win64 -- "${failed_steps[@]}"
