@@ -376,6 +376,9 @@ private:
                 Expect("run " + std::to_string(i), Misreports(installation_.Rim(), run, report));
             }
             Expect("after run " + std::to_string(i), installation_.Check());
+            if ((i + 1) % 1000 == 0) {
+                std::printf("soak: %d runs done\n", i + 1);
+            }
         }
         std::printf("soak: %d random runs\n", settings_.runs);
     }
