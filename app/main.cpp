@@ -1,6 +1,7 @@
 // The Windows entry: makes the process safe to run elevated, then runs the program on the real platform.
 #include "app/application.h"
 #include "platform/win32/dll_search.h"
+#include "platform/win32/single_instance.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
@@ -16,6 +17,12 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::win32::LoadLibrariesFromSystemFolderOnly();
+    // One Trimlode per signed-in user: a second one shows the first and leaves it the work.
+    const platform::win32::SingleInstance instance(platform::win32::PerUserName(L"Trimlode"));
+    if (!instance.IsFirst()) {
+        platform::win32::BringWindowToFront(platform::win32::Win32WindowLibrary::kFormClassName);
+        return 0;
+    }
     INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&commonControls);
 

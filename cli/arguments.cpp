@@ -80,7 +80,7 @@ std::string CheckedOsName(const std::string& name) {
     if (name.empty()) {
         throw UsageError(texts::kEmptyOsName);
     }
-    if (!install::IsPlainName(name)) {
+    if (!install::IsOperatingSystemName(name)) {
         throw UsageError(texts::NotAnOsName(name));
     }
     return name;

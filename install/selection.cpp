@@ -7,14 +7,11 @@
 
 namespace install {
 
-bool IsPlainName(const std::string& name) {
-    if (name.empty() || name == "." || name == "..") {
-        return false;
-    }
-    return std::none_of(name.begin(), name.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 ||
-               std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
-    });
+bool IsOperatingSystemName(const std::string& name) {
+    return platform::IsPlainName(name) && std::none_of(name.begin(), name.end(), [](char c) {
+               return static_cast<unsigned char>(c) < 0x20 ||
+                      std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
+           });
 }
 
 std::optional<std::string> FindListedName(const std::vector<std::string>& listed,

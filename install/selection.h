@@ -5,10 +5,10 @@
 
 namespace install {
 
-// True when `name` can only be a single folder name: not empty, not "." or "..", no path separator,
-// drive colon, wildcard or control character. Anything else could address another folder than a listed
-// one once it is joined into a path.
-bool IsPlainName(const std::string& name);
+// True when a name the user typed can be that of a listed operating system: a plain name (see
+// platform::IsPlainName) without wildcards or control characters. Anything else could address another
+// folder than a listed one once it is joined into a path.
+bool IsOperatingSystemName(const std::string& name);
 
 // The listed operating system that `requested` names, spelled as listed; letter case is ignored, as
 // Windows ignores it in folder names. nullopt when none is listed under that name.

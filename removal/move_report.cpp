@@ -10,6 +10,15 @@ constexpr std::size_t kMaxListedFailures = 10;
 
 } // namespace
 
+std::string UnsafeNameReason() {
+    return "its name leads out of the folder, so Trimlode leaves it where it is";
+}
+
+std::string FileInPlaceOfFolderReason() {
+    return "this is a file, where Trimlode keeps a folder of removed modules; nothing was moved. Rename or "
+           "move the file, then run again";
+}
+
 std::string CompletionMessage(const MoveReport& report) {
     if (report.failures.empty()) {
         return "Action completed.";

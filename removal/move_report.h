@@ -27,6 +27,12 @@ struct MoveReport {
     std::vector<MoveFailure> failures;
 };
 
+// Why an entry whose name holds a separator (as Wine or a network file system may list one) is not moved.
+std::string UnsafeNameReason();
+
+// Why nothing moved when a file stands where the removed-files folder (or its folder for the system) belongs.
+std::string FileInPlaceOfFolderReason();
+
 // "Action completed." when nothing failed; otherwise the count, a blank line and one "name: reason" line
 // per failure, at most ten, then "... and M more".
 std::string CompletionMessage(const MoveReport& report);

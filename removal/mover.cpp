@@ -64,9 +64,23 @@ void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFol
         if (IsSelfOrParent(name) || !platform::MatchesPattern(name, pattern)) {
             continue;
         }
+        if (!platform::IsPlainName(name)) {
+            RecordOnce({name, UnsafeNameReason()}, report);
+            continue;
+        }
         const MovedEntry entry{name, sourceFolder, targetFolder, entries->Current().size};
-        RecordMove(files.MoveEntry(sourceFolder + name, targetFolder + name), entry, report);
+        const platform::Status status = files.MoveEntry(sourceFolder + name, targetFolder + name);
+        // Gone since it was listed: another Trimlode running at the same time (or the user) moved it, and
+        // there is nothing left to do for it.
+        if (status.code != platform::error::kFileNotFound) {
+            RecordMove(status, entry, report);
+        }
     } while (entries->Next());
+    // A listing that broke off left the rest of the folder unmoved: that is the folder's failure.
+    const platform::Status stopped = entries->StopReason();
+    if (!stopped.ok()) {
+        RecordOnce({sourceFolder, stopped.message}, report);
+    }
 }
 
 void RemoveModules(platform::FileSystem& files, const std::string& rimCommonPath, const std::string& osName,

@@ -62,9 +62,12 @@ bool Admitted(std::uint32_t attributes, std::uint32_t mask) {
     return (attributes & excluding & ~mask) == 0;
 }
 
+// Entries taken in full when the enumeration starts; a real listing that broke off part-way stops this one
+// at the same place, with the same reason.
 class ListedEntries : public platform::DirectoryEnumeration {
 public:
-    explicit ListedEntries(std::vector<DirEntry> entries) : entries_(std::move(entries)) {}
+    ListedEntries(std::vector<DirEntry> entries, Status stopReason)
+        : entries_(std::move(entries)), stopReason_(std::move(stopReason)) {}
     const DirEntry& Current() const override { return entries_[index_]; }
     bool Next() override {
         if (index_ + 1 >= entries_.size()) {
@@ -73,9 +76,13 @@ public:
         ++index_;
         return true;
     }
+    Status StopReason() const override {
+        return index_ + 1 >= entries_.size() ? stopReason_ : Status::Success();
+    }
 
 private:
     std::vector<DirEntry> entries_;
+    Status stopReason_;
     std::size_t index_ = 0;
 };
 
@@ -121,6 +128,7 @@ PreviewFileSystem::Enumerate(const std::string& folderAndPattern, std::uint32_t 
     const std::string folder = folderAndPattern.substr(0, cut == std::string::npos ? 0 : cut + 1);
     const std::string pattern = folderAndPattern.substr(folder.size());
     std::vector<DirEntry> entries;
+    Status stopReason;
     // What is really there, less what has moved away or been replaced...
     if (auto real = real_.Enumerate(folderAndPattern, mask, failure)) {
         do {
@@ -130,6 +138,7 @@ PreviewFileSystem::Enumerate(const std::string& folderAndPattern, std::uint32_t 
                 entries.push_back(entry);
             }
         } while (real->Next());
+        stopReason = real->StopReason();
     }
     // ...and what has arrived, once per name.
     for (const Change& change : changes_) {
@@ -144,7 +153,7 @@ PreviewFileSystem::Enumerate(const std::string& folderAndPattern, std::uint32_t 
         return nullptr;
     }
     failure = Status::Success();
-    return std::make_unique<ListedEntries>(std::move(entries));
+    return std::make_unique<ListedEntries>(std::move(entries), stopReason);
 }
 
 Status PreviewFileSystem::Move(const std::string& from, const std::string& to, bool replace) {

@@ -24,6 +24,9 @@ public:
     platform::Status MakeFolder(const std::string& path) override;
     platform::Status RemoveFile(const std::string& path) override;
     bool FileExists(const std::string& path) override;
+    std::optional<platform::FolderSecurity> SecurityOf(const std::string& path) override {
+        return real_.SecurityOf(path);
+    }
 
 private:
     // What is at `path` now, after an earlier change: an entry, or nothing (moved away or deleted).

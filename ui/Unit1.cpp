@@ -1,6 +1,7 @@
 #include "ui/Unit1.h"
 
 #include "install/catalogue.h"
+#include "install/paths.h"
 #include "install/program_files.h"
 #include "removal/move_report.h"
 #include "removal/runs.h"
@@ -8,6 +9,7 @@
 #include "ui/texts.h"
 
 #include <cstddef>
+#include <exception>
 #include <functional>
 #include <stdexcept>
 #include <utility>
@@ -79,13 +81,18 @@ void TForm1::FormCreate() {
 
 void TForm1::Fill() {
     OSSelectionRadioGroup->ClearItems();
-    const auto names = install::ListOperatingSystems(platform_.files, state_.RimCommonPath);
+    platform::Status cutShort;
+    const auto names = install::ListOperatingSystems(platform_.files, state_.RimCommonPath, cutShort);
     if (!names) {
         platform_.dialogs.ShowMessage(texts::kNoOperatingSystems);
         return;
     }
     for (const std::string& name : *names) {
         OSSelectionRadioGroup->AddItem(name);
+    }
+    if (!cutShort.ok()) {
+        platform_.dialogs.ShowMessage(
+            texts::ListCutShort(install::LoaderFilesDir(state_.RimCommonPath), cutShort.message));
     }
 }
 
@@ -110,16 +117,30 @@ void TForm1::ExcecuteSelectionButtonClick() {
     if (!GuardConfirmed()) {
         return;
     }
-    const auto report = removal::RunRemoval(platform_.files, state_.RimCommonPath, OSName(),
-                                            [this](const std::string& checkBox) { return Ticked(checkBox); });
-    platform_.dialogs.ShowMessage(removal::CompletionMessage(report));
+    ShowRunOutcome(texts::kRemovalActivity, [this] {
+        return removal::RunRemoval(platform_.files, state_.RimCommonPath, OSName(),
+                                   [this](const std::string& checkBox) { return Ticked(checkBox); });
+    });
 }
 
 void TForm1::resetfileClick() {
     if (!GuardConfirmed()) {
         return;
     }
-    const auto report = removal::RunRestore(platform_.files, state_.RimCommonPath, OSName());
+    ShowRunOutcome(texts::kRestoreActivity,
+                   [this] { return removal::RunRestore(platform_.files, state_.RimCommonPath, OSName()); });
+}
+
+// A run that an unexpected error stops (out of memory, say) leaves every module in one place or the other;
+// the user hears what stopped and how to finish, instead of a bare error text.
+void TForm1::ShowRunOutcome(const char* activity, const std::function<removal::MoveReport()>& run) {
+    removal::MoveReport report;
+    try {
+        report = run();
+    } catch (const std::exception& error) {
+        platform_.dialogs.ShowErrorBox(texts::RunStopped(activity, error.what()));
+        return;
+    }
     platform_.dialogs.ShowMessage(removal::CompletionMessage(report));
 }
 

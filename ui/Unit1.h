@@ -1,8 +1,10 @@
 #pragma once
 #include "app/app_state.h"
 #include "platform/platform.h"
+#include "removal/move_report.h"
 #include "tools/launchers.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,6 +48,7 @@ private:
     std::string OSName() const;
     bool Ticked(const std::string& checkBox) const;
     void Open(const tools::Launch& launch);
+    void ShowRunOutcome(const char* activity, const std::function<removal::MoveReport()>& run);
 
     app::AppState& state_;
     platform::Platform& platform_;
