@@ -32,6 +32,7 @@ struct Stop : std::runtime_error {
 struct Installation {
     std::string rimCommonPath;
     std::vector<std::string> systems;
+    platform::Status cutShort; // why the list of systems may be incomplete
 };
 
 // The same probe, fallback and list as the window's start-up.
@@ -42,7 +43,7 @@ Installation FindInstallation(platform::Registry& registry, platform::FileSystem
     } catch (const platform::HandlerError& error) {
         throw Stop(exit_code::kNoInstallation, error.what());
     }
-    auto systems = install::ListOperatingSystems(files, installation.rimCommonPath);
+    auto systems = install::ListOperatingSystems(files, installation.rimCommonPath, installation.cutShort);
     if (!systems) {
         throw Stop(exit_code::kNoInstallation,
                    texts::NoOperatingSystems(install::LoaderFilesDir(installation.rimCommonPath)));
@@ -55,8 +56,11 @@ Installation FindInstallation(platform::Registry& registry, platform::FileSystem
 std::string ListedOs(const Installation& installation, const std::string& requested) {
     const auto listed = install::FindListedName(installation.systems, requested);
     if (!listed) {
+        const std::string loaderFiles = install::LoaderFilesDir(installation.rimCommonPath);
         throw Stop(exit_code::kNoInstallation,
-                   texts::NoSuchOs(requested, install::LoaderFilesDir(installation.rimCommonPath)));
+                   installation.cutShort.ok()
+                       ? texts::NoSuchOs(requested, loaderFiles)
+                       : texts::ListCutShort(loaderFiles, installation.cutShort.message));
     }
     return *listed;
 }
@@ -65,9 +69,20 @@ Output Print(const Request& request, int exitCode, const std::string& text, cons
     return {exitCode, request.json ? json : text, {}};
 }
 
+// A list cut short still shows what was found, says why the rest is missing, and ends with 1.
 Output List(const Request& request, const Installation& installation) {
     const ListView view{installation.rimCommonPath, installation.systems};
-    return Print(request, exit_code::kDone, ListText(view), ListJson(view, exit_code::kDone));
+    if (installation.cutShort.ok()) {
+        return Print(request, exit_code::kDone, ListText(view), ListJson(view, exit_code::kDone));
+    }
+    const std::string why = texts::ListCutShort(install::LoaderFilesDir(installation.rimCommonPath),
+                                                installation.cutShort.message);
+    Output output =
+        Print(request, exit_code::kNotAllMoved, ListText(view), ListJson(view, exit_code::kNotAllMoved, why));
+    if (!request.json) {
+        output.err = std::string(texts::kProgram) + ": " + why + "\n";
+    }
+    return output;
 }
 
 Output Status(const Request& request, const Installation& installation, platform::FileSystem& files) {
@@ -95,9 +110,15 @@ Output Run(const Request& request, const Installation& installation, platform::F
     }
     removal::PreviewFileSystem preview(files);
     platform::FileSystem& target = request.dryRun ? preview : files;
-    view.report = request.command == Command::Remove
-                      ? removal::RunRemoval(target, installation.rimCommonPath, view.os, ticked)
-                      : removal::RunRestore(target, installation.rimCommonPath, view.os);
+    const bool removing = request.command == Command::Remove;
+    try {
+        view.report = removing ? removal::RunRemoval(target, installation.rimCommonPath, view.os, ticked)
+                               : removal::RunRestore(target, installation.rimCommonPath, view.os);
+    } catch (const std::exception& error) {
+        throw Stop(
+            exit_code::kNotAllMoved,
+            texts::RunStopped(removing ? texts::kRemovalActivity : texts::kRestoreActivity, error.what()));
+    }
     const int exitCode = view.report.failures.empty() ? exit_code::kDone : exit_code::kNotAllMoved;
     return Print(request, exitCode, RunText(view), RunJson(view, exitCode));
 }

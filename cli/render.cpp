@@ -166,13 +166,16 @@ std::string ListText(const ListView& view) {
     return text;
 }
 
-std::string ListJson(const ListView& view, int exitCode) {
+std::string ListJson(const ListView& view, int exitCode, const std::string& error) {
     JsonWriter json = Document("list", exitCode);
     json.Key("rimCommonPath").String(view.rimCommonPath).Key("operatingSystems").BeginArray();
     for (const std::string& name : view.systems) {
         json.String(name);
     }
     json.EndArray();
+    if (!error.empty()) {
+        json.Key("error").String(error);
+    }
     return Finished(json);
 }
 

@@ -30,7 +30,8 @@ struct RunView {
 };
 
 std::string ListText(const ListView& view);
-std::string ListJson(const ListView& view, int exitCode);
+// `error`, when given, says why the list may be incomplete.
+std::string ListJson(const ListView& view, int exitCode, const std::string& error = {});
 std::string StatusText(const StatusView& view);
 std::string StatusJson(const StatusView& view, int exitCode);
 std::string RunText(const RunView& view);

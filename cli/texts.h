@@ -75,6 +75,20 @@ inline std::string NoSuchOs(const std::string& name, const std::string& loaderFi
     return "no operating system named \"" + name + "\" in " + loaderFiles +
            "; trimlode-cli list shows the installed ones";
 }
+inline std::string ListCutShort(const std::string& loaderFiles, const std::string& reason) {
+    return "not every operating system could be listed: " + loaderFiles +
+           " could not be read to the end: " + reason;
+}
+
+// A run stopped part-way by an unexpected error (out of memory, say). Every step is one rename, so each
+// module is in one place.
+constexpr const char* kRemovalActivity = "moving the features' modules out of the package";
+constexpr const char* kRestoreActivity = "putting the set-aside modules back";
+inline std::string RunStopped(const std::string& activity, const std::string& error) {
+    return "stopped while " + activity + ": " + error +
+           ". Nothing is lost: every module is either still in its java folder or in RemovedFiles. Run the "
+           "same command again, or restore, to complete the run.";
+}
 
 // The status report.
 inline std::string StatusHeading(const std::string& os) {

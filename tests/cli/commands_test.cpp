@@ -2,6 +2,7 @@
 // Wine. Where the window does the same, the two are run against each other on one installation.
 #include "app/application.h"
 #include "cli/commands.h"
+#include "cli/json.h"
 #include "cli/texts.h"
 #include "install/paths.h"
 #include "platform/sim/sim_dialogs.h"
@@ -13,7 +14,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
+#include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -316,6 +321,71 @@ TEST_F(CliTest, StatusOfAFolderThatCannotBeReadSaysSoWithExitCodeOne) {
     EXPECT_EQ(status.exitCode, exit_code::kNotAllMoved);
     EXPECT_THAT(status.out, HasSubstr("\nall                  0               0"));
     EXPECT_THAT(status.out, testing::EndsWith("\nCould not read " + Java() + ": Access is denied.\n"));
+}
+
+TEST_F(CliTest, ListCutShortShowsWhatItFoundAndSaysWhy) {
+    if (!fx->CanInjectFaults()) {
+        GTEST_SKIP() << "fault injection needs the simulation";
+    }
+    Install();
+    const std::string loaderFiles = install::LoaderFilesDir(rim);
+    const std::string why = texts::ListCutShort(loaderFiles, "Access is denied.");
+    fx->InjectFault("step", loaderFiles, platform::error::kAccessDenied);
+    const Output list = Cli({"list"});
+    EXPECT_EQ(list.exitCode, exit_code::kNotAllMoved);
+    EXPECT_EQ(list.err, "trimlode-cli: " + why + "\n");
+    fx->InjectFault("step", loaderFiles, platform::error::kAccessDenied);
+    EXPECT_THAT(Cli({"list", "--json"}).out, testing::EndsWith("\"error\":" + cli::JsonString(why) + "}\n"));
+    // A system the broken list did not reach is not said to be missing.
+    fx->InjectFault("step", loaderFiles, platform::error::kAccessDenied);
+    const Output status = Cli({"status", kOs});
+    EXPECT_EQ(status.exitCode, exit_code::kNoInstallation);
+    EXPECT_EQ(status.err, "trimlode-cli: " + why + "\n");
+}
+
+// A file system whose second move fails with an error no run expects, as running out of memory would.
+class FailingSecondMove : public platform::FileSystem {
+public:
+    explicit FailingSecondMove(platform::FileSystem& real) : real_(real) {}
+    using platform::FileSystem::Enumerate;
+    std::unique_ptr<platform::DirectoryEnumeration> Enumerate(const std::string& pattern, std::uint32_t mask,
+                                                              platform::Status& failure) override {
+        return real_.Enumerate(pattern, mask, failure);
+    }
+    platform::Status MoveEntry(const std::string& from, const std::string& to) override {
+        if (++moves_ == 2) {
+            throw std::runtime_error("out of memory");
+        }
+        return real_.MoveEntry(from, to);
+    }
+    platform::Status MoveEntryReplacing(const std::string& from, const std::string& to) override {
+        return real_.MoveEntryReplacing(from, to);
+    }
+    platform::Status MakeFolder(const std::string& path) override { return real_.MakeFolder(path); }
+    platform::Status RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
+    bool FileExists(const std::string& path) override { return real_.FileExists(path); }
+    std::optional<platform::FolderSecurity> SecurityOf(const std::string& path) override {
+        return real_.SecurityOf(path);
+    }
+
+private:
+    platform::FileSystem& real_;
+    int moves_ = 0;
+};
+
+TEST_F(CliTest, RunStoppedByAnUnexpectedErrorSaysHowToComplete) {
+    Install();
+    FailingSecondMove files(fx->Files());
+    const Output stopped = cli::Execute({"remove", kOs, "vad"}, registry, files);
+    EXPECT_EQ(stopped.exitCode, exit_code::kNotAllMoved);
+    EXPECT_EQ(stopped.out, "");
+    EXPECT_EQ(stopped.err,
+              "trimlode-cli: " + texts::RunStopped(texts::kRemovalActivity, "out of memory") + "\n");
+    ExpectEveryModuleOnce(kOs, "after the stop");
+    const Output again = Cli({"remove", kOs, "vad"});
+    EXPECT_EQ(again.exitCode, exit_code::kDone) << again.out;
+    EXPECT_FALSE(fx->Exists(Java() + "net_rim_vad.cod"));
+    EXPECT_FALSE(fx->Exists(Java() + "net_rim_vad-1.cod"));
 }
 
 TEST_F(CliTest, NameInAnyLetterCaseUsesTheListedFolder) {
