@@ -9,6 +9,7 @@
 #include "install/selection.h"
 #include "removal/inventory.h"
 #include "removal/module_catalogue.h"
+#include "removal/move_log.h"
 #include "removal/preview.h"
 #include "removal/runs.h"
 
@@ -108,8 +109,9 @@ Output Run(const Request& request, const Installation& installation, platform::F
             view.features.push_back(FeatureName(row.checkBox));
         }
     }
+    // The log sees each move the run makes, real or previewed, with the entry's size.
     removal::PreviewFileSystem preview(files);
-    platform::FileSystem& target = request.dryRun ? preview : files;
+    removal::MoveLog target(request.dryRun ? static_cast<platform::FileSystem&>(preview) : files);
     const bool removing = request.command == Command::Remove;
     try {
         view.report = removing ? removal::RunRemoval(target, installation.rimCommonPath, view.os, ticked)
@@ -119,6 +121,7 @@ Output Run(const Request& request, const Installation& installation, platform::F
             exit_code::kNotAllMoved,
             texts::RunStopped(removing ? texts::kRemovalActivity : texts::kRestoreActivity, error.what()));
     }
+    view.moves = target.Moves();
     const int exitCode = view.report.failures.empty() ? exit_code::kDone : exit_code::kNotAllMoved;
     return Print(request, exitCode, RunText(view), RunJson(view, exitCode));
 }

@@ -104,9 +104,9 @@ std::string MoveLines(const std::vector<removal::MovedEntry>& moves) {
     return text;
 }
 
-std::uint64_t MovedBytes(const removal::MoveReport& report) {
+std::uint64_t MovedBytes(const std::vector<removal::MovedEntry>& moves) {
     std::uint64_t total = 0;
-    for (const auto& move : report.moves) {
+    for (const auto& move : moves) {
         total += move.bytes;
     }
     return total;
@@ -233,11 +233,11 @@ std::string RunText(const RunView& view) {
     text += (view.command == "remove" ? texts::RemoveHeading(view.os, JoinedFeatures(view.features))
                                       : texts::RestoreHeading(view.os)) +
             "\n";
-    text += MoveLines(report.moves);
-    const std::string bytes = Bytes(MovedBytes(report));
-    text += (view.dryRun ? texts::WouldMove(report.moves.size(), bytes)
-                         : texts::Moved(report.moves.size(), bytes)) +
-            "\n";
+    text += MoveLines(view.moves);
+    const std::string bytes = Bytes(MovedBytes(view.moves));
+    text +=
+        (view.dryRun ? texts::WouldMove(view.moves.size(), bytes) : texts::Moved(view.moves.size(), bytes)) +
+        "\n";
     if (!report.failures.empty()) {
         text += (view.dryRun ? texts::WouldNotMove(report.failures.size())
                              : texts::CouldNotMove(report.failures.size())) +
@@ -267,15 +267,15 @@ std::string RunJson(const RunView& view, int exitCode) {
         json.EndArray();
     }
     json.Key("moved").BeginArray();
-    for (const auto& move : report.moves) {
+    for (const auto& move : view.moves) {
         json.BeginObject().Key("name").String(move.name).Key("from").String(move.from);
         json.Key("to").String(move.to).Key("bytes").Number(move.bytes).EndObject();
     }
     json.EndArray()
         .Key("movedCount")
-        .Number(report.moves.size())
+        .Number(view.moves.size())
         .Key("movedBytes")
-        .Number(MovedBytes(report));
+        .Number(MovedBytes(view.moves));
     WriteFailures(json, "failures", report.failures);
     return Finished(json);
 }

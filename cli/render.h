@@ -1,5 +1,6 @@
 #pragma once
 #include "removal/inventory.h"
+#include "removal/move_log.h"
 #include "removal/move_report.h"
 
 #include <cstdint>
@@ -26,7 +27,8 @@ struct RunView {
     std::string os;
     std::vector<std::string> features; // command-line names, in the order the run processes them
     bool dryRun = false;
-    removal::MoveReport report;
+    std::vector<removal::MovedEntry> moves; // what moved, in order
+    removal::MoveReport report;             // what could not be moved
 };
 
 std::string ListText(const ListView& view);

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,20 +9,9 @@ struct MoveFailure {
     std::string reason; // the system's own text, or why the program refused
 };
 
-// One entry a run moved: its name, the folders it left and went to (each with a trailing backslash) and its
-// size in bytes (0 for a folder, which moves as a whole).
-struct MovedEntry {
-    std::string name;
-    std::string from;
-    std::string to;
-    std::uint64_t bytes = 0;
-};
-
-// What a run did: how many entries moved, which ones, in the order they moved, and which steps failed in a
-// way the user must hear about.
+// What a run did: how many entries moved and which steps failed in a way the user must hear about.
 struct MoveReport {
     int moved = 0;
-    std::vector<MovedEntry> moves;
     std::vector<MoveFailure> failures;
 };
 

@@ -26,23 +26,15 @@ bool TargetAlreadyExists(const platform::Status& status) {
     return status.code == platform::error::kFileExists || status.code == platform::error::kAlreadyExists;
 }
 
-void RecordMove(const platform::Status& status, const MovedEntry& entry, MoveReport& report) {
+void RecordMove(const platform::Status& status, const std::string& name, const std::string& targetFolder,
+                MoveReport& report) {
     if (status.ok()) {
         ++report.moved;
-        report.moves.push_back(entry);
     } else if (TargetAlreadyExists(status)) {
-        report.failures.push_back({entry.name, "a file of that name is already in " + entry.to});
+        report.failures.push_back({name, "a file of that name is already in " + targetFolder});
     } else {
-        report.failures.push_back({entry.name, status.message});
+        report.failures.push_back({name, status.message});
     }
-}
-
-std::uint64_t SizeOf(platform::FileSystem& files, const std::string& path) {
-    const auto found = files.Enumerate(path, platform::kAllAttributesMask);
-    if (!found || (found->Current().attributes & platform::attr::kDirectory) != 0) {
-        return 0;
-    }
-    return found->Current().size;
 }
 
 void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFolder,
@@ -68,12 +60,11 @@ void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFol
             RecordOnce({name, UnsafeNameReason()}, report);
             continue;
         }
-        const MovedEntry entry{name, sourceFolder, targetFolder, entries->Current().size};
         const platform::Status status = files.MoveEntry(sourceFolder + name, targetFolder + name);
         // Gone since it was listed: another Trimlode running at the same time (or the user) moved it, and
         // there is nothing left to do for it.
         if (status.code != platform::error::kFileNotFound) {
-            RecordMove(status, entry, report);
+            RecordMove(status, name, targetFolder, report);
         }
     } while (entries->Next());
     // A listing that broke off left the rest of the folder unmoved: that is the folder's failure.

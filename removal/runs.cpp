@@ -19,12 +19,6 @@ void MakeFolder(platform::FileSystem& files, const std::string& path, MoveReport
     }
 }
 
-// The vendor file's move between the loader's folder and the removed-files root, sized before it moves.
-MovedEntry VendorMove(platform::FileSystem& files, const std::string& fromFolder,
-                      const std::string& toFolder) {
-    return {kVendorName, fromFolder, toFolder, SizeOf(files, fromFolder + kVendorName)};
-}
-
 // A file named like the removed-files folder, or like the system's folder in it, would make every move of
 // the run fail with "path not found": it is reported once, as the cause, and the run moves nothing.
 bool FileInPlaceOfFolder(platform::FileSystem& files, const std::string& rimCommonPath,
@@ -46,40 +40,39 @@ void SetVendorFileAside(platform::FileSystem& files, const std::string& rimCommo
                         MoveReport& report) {
     const std::string vendor = install::VendorFile(rimCommonPath);
     const std::string removed = install::RemovedVendorFile(rimCommonPath);
-    const MovedEntry entry =
-        VendorMove(files, install::AppLoaderDir(rimCommonPath), install::RemovedRoot(rimCommonPath) + "\\");
+    const std::string removedFolder = install::RemovedRoot(rimCommonPath) + "\\";
     if (replaceRemoved) {
         if (files.FileExists(vendor)) {
             const platform::Status status = files.MoveEntryReplacing(vendor, removed);
             // Gone since it was seen: another Trimlode running at the same time set it aside.
             if (status.code != platform::error::kFileNotFound) {
-                RecordMove(status, entry, report);
+                RecordMove(status, kVendorName, removedFolder, report);
             }
         }
         return;
     }
     const platform::Status status = files.MoveEntry(vendor, removed);
     // Not there when moved is nothing to set aside, even if another Trimlode brings it back a moment later.
-    if (!status.ok() && (TargetAlreadyExists(status) || status.code == platform::error::kFileNotFound ||
-                         !files.FileExists(vendor))) {
+    if (status.ok() || TargetAlreadyExists(status) || status.code == platform::error::kFileNotFound ||
+        !files.FileExists(vendor)) {
+        report.moved += status.ok() ? 1 : 0;
         return;
     }
-    RecordMove(status, entry, report);
+    RecordMove(status, kVendorName, removedFolder, report);
 }
 
 void BringVendorFileBack(platform::FileSystem& files, const std::string& rimCommonPath, MoveReport& report) {
     const std::string vendor = install::VendorFile(rimCommonPath);
     const std::string removed = install::RemovedVendorFile(rimCommonPath);
-    const MovedEntry entry =
-        VendorMove(files, install::RemovedRoot(rimCommonPath) + "\\", install::AppLoaderDir(rimCommonPath));
     const platform::Status status = files.MoveEntry(removed, vendor);
     // No removed copy, or the vendor file is already back: nothing to restore. What was missing when moved
     // counts as missing, even if another Trimlode sets it aside a moment later.
-    if (!status.ok() && (TargetAlreadyExists(status) || status.code == platform::error::kFileNotFound ||
-                         !files.FileExists(removed))) {
+    if (status.ok() || TargetAlreadyExists(status) || status.code == platform::error::kFileNotFound ||
+        !files.FileExists(removed)) {
+        report.moved += status.ok() ? 1 : 0;
         return;
     }
-    RecordMove(status, entry, report);
+    RecordMove(status, kVendorName, install::AppLoaderDir(rimCommonPath), report);
 }
 
 } // namespace

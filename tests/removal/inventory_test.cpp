@@ -1,6 +1,7 @@
 #include "install/paths.h"
 #include "removal/inventory.h"
 #include "removal/module_catalogue.h"
+#include "removal/move_log.h"
 #include "removal/runs.h"
 #include "tests/support/fixtures.h"
 
@@ -101,10 +102,11 @@ TEST_F(InventoryTest, WhatAllWouldMoveIsWhatTheRunMoves) {
     EXPECT_TRUE(before.vendorInAppLoader);
     EXPECT_FALSE(before.vendorSetAside);
 
-    const auto report = removal::RunRemoval(fx->Files(), rim, kOs, [](const std::string&) { return true; });
+    removal::MoveLog log(fx->Files());
+    removal::RunRemoval(log, rim, kOs, [](const std::string&) { return true; });
     std::vector<std::string> moved;
     std::uint64_t bytes = 0;
-    for (const auto& move : report.moves) {
+    for (const auto& move : log.Moves()) {
         if (move.name != "Vendor.xml") {
             moved.push_back(move.name);
             bytes += move.bytes;

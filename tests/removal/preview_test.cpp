@@ -1,6 +1,7 @@
 // A dry run is the real run on a file system that only remembers what it was asked: it must report what
 // the real run then does, and change nothing.
 #include "install/paths.h"
+#include "removal/move_log.h"
 #include "removal/move_report.h"
 #include "removal/preview.h"
 #include "removal/runs.h"
@@ -61,9 +62,9 @@ protected:
         return disk;
     }
 
-    static std::vector<std::string> Lines(const MoveReport& report) {
+    static std::vector<std::string> Lines(const removal::MoveLog& log, const MoveReport& report) {
         std::vector<std::string> lines;
-        for (const auto& move : report.moves) {
+        for (const auto& move : log.Moves()) {
             lines.push_back("moved " + move.name + " " + move.from + " > " + move.to + " " +
                             std::to_string(move.bytes));
         }
@@ -81,10 +82,12 @@ protected:
                                      const std::function<MoveReport(platform::FileSystem&)>& run) {
         const auto before = Disk();
         removal::PreviewFileSystem preview(fx->Files());
-        const MoveReport foretold = run(preview);
+        removal::MoveLog previewed(preview);
+        const MoveReport foretold = run(previewed);
         EXPECT_EQ(Disk(), before) << label << ": the dry run changed the disk";
-        const MoveReport done = run(fx->Files());
-        EXPECT_EQ(Lines(foretold), Lines(done)) << label;
+        removal::MoveLog real(fx->Files());
+        const MoveReport done = run(real);
+        EXPECT_EQ(Lines(previewed, foretold), Lines(real, done)) << label;
         EXPECT_EQ(foretold.moved, done.moved) << label;
     }
 

@@ -1,6 +1,7 @@
 #include "install/paths.h"
 #include "platform/sim/sim_file_system.h"
 #include "removal/module_catalogue.h"
+#include "removal/move_log.h"
 #include "removal/move_report.h"
 #include "removal/mover.h"
 #include "removal/runs.h"
@@ -208,35 +209,37 @@ TEST_F(Installation, OverlappingPatternsMoveAFileOnceWithTheFirstTickedRow) {
     EXPECT_FALSE(fx->Exists(Java() + "net_rim_bb_medialoader_240x260_b.cod"));
 }
 
-// The command line shows what moved, where to and how many bytes it freed, from the run's own report.
-TEST_F(Installation, ReportListsEachMoveWithItsFoldersAndSize) {
+// The command line shows what moved, where to and how many bytes it freed, from a log of the run's moves.
+TEST_F(Installation, MoveLogListsEachMoveWithItsFoldersAndSize) {
     AddPackage(kOs, {"net_rim_vad.cod", "net_rim_bb_browser.cod"});
     fx->WriteFile(Java() + "net_rim_vad-1.cod", std::string(5000, 'v'));
     AddVendorFile("<vendor/>");
     const std::string removedRoot = install::RemovedRoot(rim) + "\\";
-    const auto summary = [](const MoveReport& report) {
+    const auto summary = [](const removal::MoveLog& log) {
         std::vector<std::string> lines;
-        for (const auto& move : report.moves) {
+        for (const auto& move : log.Moves()) {
             lines.push_back(move.name + " " + move.from + " > " + move.to + " " + std::to_string(move.bytes));
         }
         std::sort(lines.begin() + 1, lines.end()); // the vendor file first, then the modules in any order
         return lines;
     };
-    const MoveReport removal = Remove({"vad"});
+    const std::string vadBytes = std::to_string(ContentOf("net_rim_vad.cod", kOs).size());
+    removal::MoveLog removal(fx->Files());
+    const MoveReport removed =
+        removal::RunRemoval(removal, rim, kOs, [](const std::string& box) { return box == "vad"; });
     EXPECT_EQ(summary(removal), (std::vector<std::string>{
                                     "Vendor.xml " + install::AppLoaderDir(rim) + " > " + removedRoot + " 9",
                                     "net_rim_vad-1.cod " + Java() + " > " + Removed() + " 5000",
-                                    "net_rim_vad.cod " + Java() + " > " + Removed() + " " +
-                                        std::to_string(ContentOf("net_rim_vad.cod", kOs).size()),
+                                    "net_rim_vad.cod " + Java() + " > " + Removed() + " " + vadBytes,
                                 }));
-    EXPECT_EQ(removal.moved, 3);
+    EXPECT_EQ(removed.moved, 3);
 
-    const MoveReport restore = Restore();
+    removal::MoveLog restore(fx->Files());
+    removal::RunRestore(restore, rim, kOs);
     EXPECT_EQ(summary(restore), (std::vector<std::string>{
                                     "Vendor.xml " + removedRoot + " > " + install::AppLoaderDir(rim) + " 9",
                                     "net_rim_vad-1.cod " + Removed() + " > " + Java() + " 5000",
-                                    "net_rim_vad.cod " + Removed() + " > " + Java() + " " +
-                                        std::to_string(ContentOf("net_rim_vad.cod", kOs).size()),
+                                    "net_rim_vad.cod " + Removed() + " > " + Java() + " " + vadBytes,
                                 }));
 }
 
