@@ -41,7 +41,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::win32::Win32Dialogs dialogs;
     platform::win32::Win32WindowLibrary windows(TRIMLODE_ICON_ID);
     platform::Platform platform{registry, files, shell, dialogs, windows};
-    app::AppState state;
+    install::AppState state;
     try {
         return app::RunApplication(state, platform);
     } catch (const std::exception& error) {

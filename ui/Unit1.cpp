@@ -7,7 +7,6 @@
 #include "ui/control_table.h"
 #include "ui/texts.h"
 
-#include <cstddef>
 #include <functional>
 #include <stdexcept>
 #include <utility>
@@ -46,7 +45,7 @@ platform::Control& Required(platform::Form& window, const std::string& name) {
 
 } // namespace
 
-TForm1::TForm1(app::AppState& state, platform::Platform& platform)
+TForm1::TForm1(install::AppState& state, platform::Platform& platform)
     : state_(state), platform_(platform), window_(platform.windows.CreateForm(MainFormDesign())) {
     for (const platform::ControlDesign& design : MainControls()) {
         std::function<void()> onClick;
@@ -96,13 +95,13 @@ void TForm1::OSSelectionRadioGroupClick() {
 }
 
 void TForm1::ConfirmOSChoiceClick() {
-    const int index = OSSelectionRadioGroup->ItemIndex();
-    const auto items = OSSelectionRadioGroup->Items();
-    if (index < 0 || static_cast<std::size_t>(index) >= items.size()) {
+    const auto chosen =
+        install::ChosenOperatingSystem(OSSelectionRadioGroup->Items(), OSSelectionRadioGroup->ItemIndex());
+    if (!chosen) {
         platform_.dialogs.ShowMessage(texts::kSelectFirst);
         return;
     }
-    OSConfirmed->SetCaption(items[static_cast<std::size_t>(index)]);
+    OSConfirmed->SetCaption(*chosen);
     state_.OSChoiceConfirmed = true;
 }
 

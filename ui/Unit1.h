@@ -1,5 +1,5 @@
 #pragma once
-#include "app/app_state.h"
+#include "install/selection.h"
 #include "platform/platform.h"
 #include "tools/launchers.h"
 
@@ -14,7 +14,7 @@ class TForm1 {
 public:
     using Handler = void (TForm1::*)();
 
-    TForm1(app::AppState& state, platform::Platform& platform);
+    TForm1(install::AppState& state, platform::Platform& platform);
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
@@ -47,7 +47,7 @@ private:
     bool Ticked(const std::string& checkBox) const;
     void Open(const tools::Launch& launch);
 
-    app::AppState& state_;
+    install::AppState& state_;
     platform::Platform& platform_;
     std::unique_ptr<platform::Form> window_;
     platform::Control* OSSelectionRadioGroup = nullptr;

@@ -95,7 +95,7 @@ protected:
     platform::sim::SimWindowLibrary windows;
     ObservedDialogs dialogs{windows};
     platform::Platform platform{registry, files, shell, dialogs, windows};
-    app::AppState state;
+    install::AppState state;
     std::unique_ptr<ui::TForm1> form;
 };
 
@@ -252,7 +252,7 @@ TEST_F(MainWindowTest, RegistryErrorDuringStartUpShowsTheErrorBoxAndKeepsThePlac
         SimDialogs seen;
         platform::sim::SimWindowLibrary library;
         platform::Platform broken{spoilt, files, shell, seen, library};
-        app::AppState fresh;
+        install::AppState fresh;
         spoilt.SetString(kCurrentVersion, "ProgramFilesDir", "C:\\Program Files");
         c.spoil(spoilt);
 

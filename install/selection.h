@@ -1,7 +1,9 @@
 #pragma once
+#include <optional>
 #include <string>
+#include <vector>
 
-namespace app {
+namespace install {
 
 // What every operation of the running program shares. The confirmed operating-system name has no copy
 // here: it is the caption of the OSConfirmed label, read whenever a path is built.
@@ -10,4 +12,8 @@ struct AppState {
     bool OSChoiceConfirmed = false;
 };
 
-} // namespace app
+// The operating system chosen at `index` of the listed ones; nullopt when none is chosen (-1) or the
+// index lies outside the list.
+std::optional<std::string> ChosenOperatingSystem(const std::vector<std::string>& listed, int index);
+
+} // namespace install
