@@ -1,5 +1,6 @@
 // The Windows entry: makes the process safe to run elevated, then runs the program on the real platform.
 #include "app/application.h"
+#include "platform/win32/system_api.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
@@ -8,8 +9,6 @@
 #include "resource.h"
 
 #include <windows.h>
-
-#include <commctrl.h>
 
 #include <exception>
 
@@ -20,9 +19,8 @@ namespace {
 // hence the lookup; without it, at least the current folder leaves the search.
 void LoadLibrariesFromSystemFolderOnly() {
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    const auto setDefaultDllDirectories =
-        reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(
-            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto setDefaultDllDirectories = platform::win32::Lookup<SetDefaultDllDirectoriesFn>(
+        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (!setDefaultDllDirectories || !setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
         SetDllDirectoryW(L"");
     }
@@ -32,8 +30,6 @@ void LoadLibrariesFromSystemFolderOnly() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     LoadLibrariesFromSystemFolderOnly();
-    INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&commonControls);
 
     platform::win32::Win32Registry registry;
     platform::win32::Win32FileSystem files;

@@ -43,6 +43,18 @@ platform::Control& Required(platform::Form& window, const std::string& name) {
     return *control;
 }
 
+// Shows the wait cursor for as long as it lives.
+class WaitCursor {
+public:
+    explicit WaitCursor(platform::Form& form) : form_(form) { form_.ShowWaitCursor(true); }
+    ~WaitCursor() { form_.ShowWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    platform::Form& form_;
+};
+
 } // namespace
 
 TForm1::TForm1(install::AppState& state, platform::Platform& platform)
@@ -77,14 +89,10 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Fill() {
-    OSSelectionRadioGroup->ClearItems();
     const auto names = install::ListOperatingSystems(platform_.files, state_.RimCommonPath);
+    OSSelectionRadioGroup->SetItems(names ? *names : std::vector<std::string>());
     if (!names) {
         platform_.dialogs.ShowMessage(texts::kNoOperatingSystems);
-        return;
-    }
-    for (const std::string& name : *names) {
-        OSSelectionRadioGroup->AddItem(name);
     }
 }
 
@@ -109,8 +117,10 @@ void TForm1::ExcecuteSelectionButtonClick() {
     if (!GuardConfirmed()) {
         return;
     }
-    const auto report = removal::RunRemoval(platform_.files, state_.RimCommonPath, OSName(),
-                                            [this](const std::string& checkBox) { return Ticked(checkBox); });
+    const auto report = RunWaiting([this] {
+        return removal::RunRemoval(platform_.files, state_.RimCommonPath, OSName(),
+                                   [this](const std::string& checkBox) { return Ticked(checkBox); });
+    });
     platform_.dialogs.ShowMessage(removal::CompletionMessage(report));
 }
 
@@ -118,7 +128,8 @@ void TForm1::resetfileClick() {
     if (!GuardConfirmed()) {
         return;
     }
-    const auto report = removal::RunRestore(platform_.files, state_.RimCommonPath, OSName());
+    const auto report =
+        RunWaiting([this] { return removal::RunRestore(platform_.files, state_.RimCommonPath, OSName()); });
     platform_.dialogs.ShowMessage(removal::CompletionMessage(report));
 }
 
@@ -146,6 +157,13 @@ void TForm1::HelpClick() {
 // Leaves every file as it is: no question, no putting back.
 void TForm1::ExitButtonClick() {
     window_->Close();
+}
+
+// A run over a large folder keeps the window from answering for a second or two: the wait cursor says
+// it is working. The cursor is back to normal before the outcome is shown.
+removal::MoveReport TForm1::RunWaiting(const std::function<removal::MoveReport()>& run) {
+    const WaitCursor waiting(*window_);
+    return run();
 }
 
 // The removal and restore runs act only on a confirmed choice.

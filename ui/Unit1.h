@@ -1,8 +1,10 @@
 #pragma once
 #include "install/selection.h"
 #include "platform/platform.h"
+#include "removal/move_report.h"
 #include "tools/launchers.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -43,6 +45,7 @@ public:
 private:
     void Fill();
     bool GuardConfirmed();
+    removal::MoveReport RunWaiting(const std::function<removal::MoveReport()>& run);
     std::string OSName() const;
     bool Ticked(const std::string& checkBox) const;
     void Open(const tools::Launch& launch);

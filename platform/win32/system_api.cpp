@@ -6,28 +6,25 @@ namespace platform::win32 {
 
 namespace {
 
-// Loads a library from the system folder only, never from the current or the program's folder.
-Module LoadSystemLibrary(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return Module();
-    }
-    const std::wstring path = std::wstring(folder, length) + L"\\" + name;
-    return Module(LoadLibraryW(path.c_str()));
-}
-
-template <typename Fn> Fn Lookup(HMODULE module, const char* name) {
-    if (!module) {
-        return nullptr;
-    }
-    // The detour through a plain function pointer type is the cast both compilers accept silently.
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 constexpr int kMonitorEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
 
 } // namespace
+
+Module LoadSystemLibrary(const wchar_t* name) {
+    std::wstring folder(MAX_PATH, L'\0');
+    for (;;) {
+        const UINT length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+        if (length == 0) {
+            return Module();
+        }
+        if (length < folder.size()) {
+            folder.resize(length);
+            break;
+        }
+        folder.resize(length);
+    }
+    return Module(LoadLibraryW((folder + L"\\" + name).c_str()));
+}
 
 SystemApi::SystemApi()
     : shcore_(LoadSystemLibrary(L"shcore.dll")), uxtheme_(LoadSystemLibrary(L"uxtheme.dll")) {

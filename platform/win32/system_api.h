@@ -5,6 +5,18 @@
 
 namespace platform::win32 {
 
+// Loads a library from the system folder only, never from the current or the program's folder.
+Module LoadSystemLibrary(const wchar_t* name);
+
+// The function `name` of `module` as a pointer of type Fn; null when the module or the function is missing.
+template <typename Fn> Fn Lookup(HMODULE module, const char* name) {
+    if (!module) {
+        return nullptr;
+    }
+    // The detour through a plain function pointer type is the cast both compilers accept silently.
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
 // Functions of newer Windows versions that the window library uses when they exist. They are looked up at
 // run time, so the program still starts on systems without them and falls back to the older way.
 class SystemApi {

@@ -239,12 +239,9 @@ TEST_F(Win32Window, RadioGroupShowsItemsAsTheyAreAndReportsOnlyAChangedChoice) {
     auto& list = form->AddControl(design, count);
     const HWND group = Item(0);
     EXPECT_EQ(list.Items(), (std::vector<std::string>{"1.", "2."}));
+    EXPECT_TRUE(Children(group).empty()) << "the designed items wait for the form to show";
 
-    list.ClearItems();
-    EXPECT_TRUE(Children(group).empty());
-    for (const char* name : {"4.5.0.44", "Tom & Jerry", "5.0.0.1"}) {
-        list.AddItem(name);
-    }
+    list.SetItems({"4.5.0.44", "Tom & Jerry", "5.0.0.1"});
     const std::vector<HWND> buttons = Children(group);
     ASSERT_EQ(buttons.size(), 3u);
     EXPECT_EQ(Text(buttons[1]), "Tom && Jerry") << "shown as it is, not as an accelerator";
@@ -275,9 +272,20 @@ TEST_F(Win32Window, RadioGroupShowsItemsAsTheyAreAndReportsOnlyAChangedChoice) {
     list.SetItemIndex(7);
     EXPECT_EQ(list.ItemIndex(), -1);
 
-    list.ClearItems();
+    list.SetItems({});
     EXPECT_TRUE(Children(group).empty());
     EXPECT_TRUE(list.Items().empty());
+}
+
+TEST_F(Win32Window, DesignedItemsShowWhenTheListIsNeverFilled) {
+    ControlDesign design = Design("List", ControlKind::RadioGroup, {16, 20, 281, 185}, "", 0);
+    design.items = {"1.", "2.", "3."};
+    form->AddControl(design, nullptr);
+    form->Show();
+    const std::vector<HWND> buttons = Children(Item(0));
+    ASSERT_EQ(buttons.size(), 3u);
+    EXPECT_EQ(Text(buttons[2]), "3.");
+    EXPECT_LT(RelativeRect(buttons[0]).top, RelativeRect(buttons[1]).top);
 }
 
 TEST_F(Win32Window, TabFollowsTabOrderIntoGroupsAndFocusStartsAtTheFirst) {
@@ -288,8 +296,7 @@ TEST_F(Win32Window, TabFollowsTabOrderIntoGroupsAndFocusStartsAtTheFirst) {
     auto& list = form->AddControl(Design("List", ControlKind::RadioGroup, {8, 8, 200, 120}, "", 2), nullptr);
     form->AddControl(Design("Go", ControlKind::Button, {300, 10, 90, 25}, "Go", 0), nullptr);
     form->AddControl(Design("Label", ControlKind::Label, {220, 10, 60, 13}, "label"), nullptr);
-    list.AddItem("4.5");
-    list.AddItem("5.0");
+    list.SetItems({"4.5", "5.0"});
 
     form->Show();
     const auto tabRound = [&] {

@@ -6,6 +6,7 @@
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_window.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,16 +32,34 @@ const std::vector<std::string> kWallpaperModules = {"net_rim_bb_media_320x240_b.
 const std::vector<std::string> kOtherModules = {"net_rim_bb_phone_app.cod", "net_rim_vad.cod",
                                                 "net_rim_theme_10.cod"};
 
-// Dialogs that also note, for every plain message, whether the main window was already on screen.
+// Dialogs that also note, for every plain message, whether the main window was already on screen and
+// whether it still showed the wait cursor.
 class ObservedDialogs : public SimDialogs {
 public:
     explicit ObservedDialogs(const platform::sim::SimWindowLibrary& windows) : windows_(windows) {}
     void ShowMessage(const std::string& text) override {
         const auto* form = windows_.LastForm();
         shownWithWindowVisible.push_back(form != nullptr && form->Shown());
+        shownWithWaitCursor.push_back(form != nullptr && form->WaitCursorShown());
         SimDialogs::ShowMessage(text);
     }
     std::vector<bool> shownWithWindowVisible;
+    std::vector<bool> shownWithWaitCursor;
+
+private:
+    const platform::sim::SimWindowLibrary& windows_;
+};
+
+// A file system that notes, for every move, whether the main window showed the wait cursor.
+class ObservedFiles : public platform::sim::SimFileSystem {
+public:
+    explicit ObservedFiles(const platform::sim::SimWindowLibrary& windows) : windows_(windows) {}
+    platform::Status MoveEntry(const std::string& from, const std::string& to) override {
+        const auto* form = windows_.LastForm();
+        movedWithWaitCursor.push_back(form != nullptr && form->WaitCursorShown());
+        return SimFileSystem::MoveEntry(from, to);
+    }
+    std::vector<bool> movedWithWaitCursor;
 
 private:
     const platform::sim::SimWindowLibrary& windows_;
@@ -89,10 +108,10 @@ protected:
         return found;
     }
 
-    platform::sim::SimRegistry registry;
-    platform::sim::SimFileSystem files;
-    platform::sim::SimShell shell;
     platform::sim::SimWindowLibrary windows;
+    platform::sim::SimRegistry registry;
+    ObservedFiles files{windows};
+    platform::sim::SimShell shell;
     ObservedDialogs dialogs{windows};
     platform::Platform platform{registry, files, shell, dialogs, windows};
     install::AppState state;
@@ -137,6 +156,23 @@ TEST_F(MainWindowTest, TypicalRoadRemovesWallpaperThenPutsItBack) {
     EXPECT_TRUE(Removed("4.5.0.52").empty());
     EXPECT_EQ(files.Content(std::string(kRim) + "AppLoader\\Vendor.xml"), "<vendor/>");
     EXPECT_EQ(dialogs.Messages().size(), 2u);
+}
+
+TEST_F(MainWindowTest, RunsShowTheWaitCursorWhileTheyMoveAndNotWithTheirOutcome) {
+    InstallOs("4.5.0.44");
+    InstallVendorFile();
+    Start();
+    PickAndConfirm(0);
+    Window().Tick("wallpaper", true);
+    for (const char* run : {"ExcecuteSelectionButton", "resetfile"}) {
+        files.movedWithWaitCursor.clear();
+        Window().Click(run);
+        EXPECT_FALSE(files.movedWithWaitCursor.empty()) << run;
+        EXPECT_THAT(files.movedWithWaitCursor, ::testing::Each(true)) << run;
+        EXPECT_FALSE(dialogs.shownWithWaitCursor.back())
+            << run << ": the outcome shows with the usual cursor";
+        EXPECT_FALSE(Window().WaitCursorShown()) << run;
+    }
 }
 
 TEST_F(MainWindowTest, EveryCommandAnswersWithNothingConfirmed) {

@@ -44,9 +44,8 @@ TEST_F(SimWindowTest, RadioGroupRaisesItsClickOnlyForADifferentChoice) {
     EXPECT_EQ(clicks, 2) << "a change made by the program raises no click";
     EXPECT_THROW(form.ChooseItem("List", 2), std::out_of_range);
 
-    list.ClearItems();
+    list.SetItems({"R&D"});
     EXPECT_EQ(list.ItemIndex(), -1);
-    list.AddItem("R&D");
     EXPECT_EQ(list.Items(), std::vector<std::string>{"R&D"});
 }
 
