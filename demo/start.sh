@@ -1,23 +1,26 @@
 #!/usr/bin/env bash
 # Seeds the project's Wine prefix with the demo installation and starts trimlode.exe in it.
-# Usage: demo/start.sh BUILD_DIR (a Windows build folder, e.g. build/win32).
+# Usage: demo/start.sh [BUILD_DIR] (a Windows build folder; by default the one Wine runs on this machine,
+# build/win32 where 32-bit programs run, build/win64 where they cannot).
 # With DISPLAY set, Trimlode opens on that display and this script ends when Trimlode is closed. Without
 # one, Trimlode runs on a virtual screen of its own: the script waits for the window, saves a screenshot
 # beside the build folder (build/trimlode-demo.png), says where, and stops what it started.
 set -euo pipefail
+# The demo never ends without saying why.
+trap 'echo "demo: failed (exit $?): $BASH_COMMAND" >&2' ERR
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build_dir="$(cd "${1:?usage: demo/start.sh BUILD_DIR}" && pwd)"
+source "$repo_root/scripts/wine-env.sh"
+build_dir="$(cd "${1:-$TRIMLODE_WINDOWS_BUILD}" && pwd)"
 for program in trimlode.exe trimlode_demo_seed.exe; do
     if [ ! -f "$build_dir/$program" ]; then
         echo "demo: $build_dir/$program is not built" >&2
         exit 1
     fi
 done
-source "$repo_root/scripts/wine-env.sh"
 
 seed() {
-    trimlode_wine_prefix
-    wine "$build_dir/trimlode_demo_seed.exe"
+    trimlode_wine_prefix || { echo "demo: no usable Wine prefix in $WINEPREFIX" >&2; return 1; }
+    wine "$build_dir/trimlode_demo_seed.exe" || { echo "demo: seeding the demo installation failed" >&2; return 1; }
 }
 
 if [ -n "${DISPLAY:-}" ]; then

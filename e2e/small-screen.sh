@@ -4,8 +4,8 @@
 # prefix, so this uses a prefix of its own beside the project's, and stops it and the screen at the end.
 set -uo pipefail
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export TRIMLODE_WINEPREFIX="${TRIMLODE_WINEPREFIX:-$repo_root/build/wine}-1366"
-source "$repo_root/scripts/wine-env.sh"
+source "$repo_root/scripts/wine-env.sh" || exit 1
+export WINEPREFIX="$WINEPREFIX-1366"
 
 trimlode_xvfb_pid=""
 stop() {
@@ -18,5 +18,5 @@ if ! trimlode_start_virtual_screen 1366x768; then
     echo "small-screen: the virtual screen did not start" >&2
     exit 1
 fi
-trimlode_wine_prefix
+trimlode_wine_prefix || { echo "small-screen: no usable Wine prefix" >&2; exit 1; }
 wine "$@"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs: compilers, GoogleTest sources, mingw-w64, Wine (with
-# the 32-bit half, through the i386 architecture), a virtual display and the help compiler.
-# Does nothing when they are all present already.
+# the 32-bit half, through the i386 architecture), a virtual display, the help compiler and the signing
+# tool. Does nothing when they are all present already.
 set -euo pipefail
 
 packages=(
@@ -10,7 +10,7 @@ packages=(
     wine wine32:i386 wine64 fonts-wine fonts-liberation
     xvfb xauth x11-utils xdotool imagemagick
     fp-utils
-    zip unzip python3
+    zip unzip python3 osslsigncode openssl
 )
 
 missing=()
@@ -22,11 +22,26 @@ if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi
 
-echo "setup: installing ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $sudo dpkg --add-architecture i386
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "setup: these Debian packages are missing: ${missing[*]}" >&2
+        echo "setup: installing them needs root; run this script as root or install sudo" >&2
+        exit 1
+    fi
+    as_root=(sudo)
 fi
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# sudo drops the environment: env carries the setting through it.
+apt=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get)
+
+echo "setup: missing: ${missing[*]}"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "setup: adding the i386 architecture (Wine's 32-bit half comes from it)"
+    "${as_root[@]}" dpkg --add-architecture i386
+fi
+"${apt[@]}" update -qq
+download_bytes="$("${apt[@]}" install --print-uris -qq --no-install-recommends "${missing[@]}" |
+    awk '{ total += $3 } END { print total + 0 }')"
+echo "setup: downloading about $((download_bytes / 1000000)) MB of Debian packages"
+"${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
+echo "setup: done"

@@ -1,38 +1,130 @@
-"""Adds up the GoogleTest XML reports of the build folders and prints the closing summary line."""
-import glob
+"""Adds up what the test command ran and prints one line per build and the closing summary line.
+
+Usage: summarize.py [--not-run FOLDER REASON]... FOLDER... [-- FAILED_STEP...]
+
+For each build folder it reads ctest's report (ctest-results.xml, one entry per test program) and the
+GoogleTest reports in test-results/. A test program counts by its GoogleTest cases; one that failed without
+a failing case in its report (it could not start, crashed, or wrote no report) adds one failed test, and
+one without a GoogleTest report counts as one test by ctest's verdict. A build whose tests were not run on
+purpose is reported with its reason and its test programs counted as skipped, never as passed; a build with
+no ctest report at all did not run and counts as failed.
+"""
 import os
+import subprocess
 import sys
 import xml.etree.ElementTree as ET
 
 
-def count(folder):
-    passed = failed = skipped = 0
-    for report in glob.glob(os.path.join(folder, "test-results", "*.xml")):
-        for case in ET.parse(report).getroot().iter("testcase"):
-            if case.find("failure") is not None or case.find("error") is not None:
-                failed += 1
-            elif case.get("result") == "skipped" or case.find("skipped") is not None:
-                skipped += 1
-            else:
-                passed += 1
-    return passed, failed, skipped
+class Tally:
+    def __init__(self):
+        self.passed = self.failed = self.skipped = 0
+
+    def add(self, other):
+        self.passed += other.passed
+        self.failed += other.failed
+        self.skipped += other.skipped
+
+    def line(self):
+        return f"{self.passed} passed, {self.failed} failed, {self.skipped} skipped"
+
+
+def failed_verdict(case):
+    return case.find("failure") is not None or case.find("error") is not None
+
+
+def count_cases(report):
+    tally = Tally()
+    for case in ET.parse(report).getroot().iter("testcase"):
+        if failed_verdict(case):
+            tally.failed += 1
+        elif case.get("result") == "skipped" or case.find("skipped") is not None:
+            tally.skipped += 1
+        else:
+            tally.passed += 1
+    return tally
+
+
+def count_program(folder, program, notes):
+    """One ctest entry: its GoogleTest cases, corrected by ctest's verdict on the program."""
+    name = program.get("name")
+    program_failed = failed_verdict(program) or program.get("status") in ("fail", "notrun")
+    report = os.path.join(folder, "test-results", name + ".xml")
+    tally = Tally()
+    if os.path.isfile(report):
+        try:
+            tally = count_cases(report)
+        except ET.ParseError:
+            notes.append(f"{folder}: {name} left an unreadable test report")
+            tally.failed += 1
+            return tally
+        if program_failed and tally.failed == 0:
+            notes.append(f"{folder}: {name} failed outside its test cases (could not start, crashed or hung)")
+            tally.failed += 1
+    elif program_failed:
+        notes.append(f"{folder}: {name} failed")
+        tally.failed += 1
+    elif program.get("status") == "disabled" or program.find("skipped") is not None:
+        tally.skipped += 1
+    else:
+        tally.passed += 1
+    return tally
+
+
+def count_build(folder, notes):
+    ctest_report = os.path.join(folder, "ctest-results.xml")
+    if not os.path.isfile(ctest_report):
+        return None
+    tally = Tally()
+    for program in ET.parse(ctest_report).getroot().iter("testcase"):
+        tally.add(count_program(folder, program, notes))
+    return tally
+
+
+def test_programs(folder):
+    listing = subprocess.run(["ctest", "--test-dir", folder, "-N"], capture_output=True, text=True).stdout
+    for line in listing.splitlines():
+        if line.startswith("Total Tests:"):
+            return int(line.split(":")[1])
+    return 0
+
+
+def parse(args):
+    not_run, folders, failed_steps = {}, [], []
+    while args:
+        argument = args.pop(0)
+        if argument == "--not-run":
+            folder, reason = args.pop(0), args.pop(0)
+            not_run[folder] = reason
+        elif argument == "--":
+            failed_steps, args = args, []
+        else:
+            folders.append(argument)
+    return not_run, folders, failed_steps
 
 
 def main():
-    args = sys.argv[1:]
-    folders = [a for a in args if os.path.isdir(a)]
-    rest = args[len(folders):]
-    failed_steps = rest[1:] if rest else []
-    totals = [0, 0, 0]
+    not_run, folders, failed_steps = parse(sys.argv[1:])
+    totals, notes = Tally(), []
     for folder in folders:
-        p, f, s = count(folder)
-        print(f"{folder}: {p} passed, {f} failed, {s} skipped")
-        totals = [totals[0] + p, totals[1] + f, totals[2] + s]
+        if folder in not_run:
+            programs = test_programs(folder)
+            totals.skipped += programs
+            print(f"{folder}: not run: {not_run[folder]} ({programs} test programs counted as skipped)")
+            continue
+        tally = count_build(folder, notes)
+        if tally is None:
+            print(f"{folder}: did not run (no ctest report), counted as 1 failed")
+            totals.failed += 1
+            continue
+        print(f"{folder}: {tally.line()}")
+        totals.add(tally)
+    for note in notes:
+        print(note)
     for name in failed_steps:
         print(f"failed step: {name}")
-    failed = totals[1] + len(failed_steps)
-    print(f"tests: {totals[0]} passed, {failed} failed, {totals[2]} skipped")
-    sys.exit(1 if failed or totals[0] == 0 else 0)
+    totals.failed += len(failed_steps)
+    print(f"tests: {totals.line()}")
+    sys.exit(1 if totals.failed or totals.passed == 0 else 0)
 
 
 main()

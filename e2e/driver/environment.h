@@ -11,6 +11,7 @@ struct Environment {
     std::string programFilesDir; // ProgramFilesDir as 32-bit programs see it: the demo installs below it
     std::string workFolder;      // scratch folder: the stand-ins' log and trimlode's current folder
     std::string screenshotPath;
+    std::string problem; // why the run cannot work here (say, no ProgramFilesDir); empty when all is set
 };
 
 const Environment& Env();

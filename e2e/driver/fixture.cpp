@@ -30,6 +30,7 @@ std::vector<std::string> Sorted(std::vector<std::string> names) {
 } // namespace
 
 void TrimlodeTest::SetUp() {
+    ASSERT_TRUE(Env().problem.empty()) << Env().problem;
     const auto result =
         demo::SeedInstallation(Env().programFilesDir, demo::StandInsBeside(Env().driverFolder));
     ASSERT_TRUE(result.missingStandIns.empty()) << "stand-in not built: " << result.missingStandIns.front();

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
+#include <exception>
 #include <optional>
 #include <sstream>
 
@@ -61,8 +63,11 @@ void ClearStandInLog() {
 
 } // namespace e2e
 
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
+namespace {
+
+// Everything the scenarios need from the running Windows. A failure here is recorded, not thrown: every
+// test then fails with the reason instead of the driver ending in std::terminate.
+e2e::Environment SettleEnvironment(int argc, char** argv) {
     e2e::Environment environment;
     environment.driverFolder = e2e::OwnFolder();
     environment.trimlodeExe = environment.driverFolder + "\\trimlode.exe";
@@ -73,15 +78,34 @@ int main(int argc, char** argv) {
         if (argument.rfind(screenshot, 0) == 0)
             environment.screenshotPath = argument.substr(screenshot.size());
     }
-    environment.programFilesDir = demo::ProgramFilesDirOf32BitPrograms();
-    environment.workFolder = e2e::TempFolder() + "trimlode-e2e-" + std::to_string(GetCurrentProcessId());
-    demo::disk::MakeFolders(environment.workFolder);
-    // Inherited by trimlode.exe and so by the stand-ins it starts: they log here and close by themselves.
-    SetEnvironmentVariableW(L"TRIMLODE_STANDIN_LOG_DIR",
-                            platform::win32::Widen(environment.workFolder).c_str());
-    SetEnvironmentVariableW(L"TRIMLODE_STANDIN_AUTOCLOSE", L"1");
-    e2e::SetEnvironment(environment);
+    try {
+        environment.programFilesDir = demo::ProgramFilesDirOf32BitPrograms();
+        environment.workFolder = e2e::TempFolder() + "trimlode-e2e-" + std::to_string(GetCurrentProcessId());
+        demo::disk::MakeFolders(environment.workFolder);
+    } catch (const std::exception& error) {
+        environment.problem = std::string("the end-to-end environment is not usable: ") + error.what();
+    }
+    return environment;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    e2e::SetEnvironment(SettleEnvironment(argc, argv));
+    const auto& environment = e2e::Env();
+    if (environment.problem.empty()) {
+        // Inherited by trimlode.exe and so by the stand-ins it starts: they log here and close by themselves.
+        SetEnvironmentVariableW(L"TRIMLODE_STANDIN_LOG_DIR",
+                                platform::win32::Widen(environment.workFolder).c_str());
+        SetEnvironmentVariableW(L"TRIMLODE_STANDIN_AUTOCLOSE", L"1");
+    }
     const int result = RUN_ALL_TESTS();
-    demo::disk::RemoveTree(environment.workFolder);
+    try {
+        if (!environment.workFolder.empty())
+            demo::disk::RemoveTree(environment.workFolder);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "trimlode_e2e: scratch folder left behind: %s\n", error.what());
+    }
     return result;
 }
