@@ -3,15 +3,17 @@
 # project's prefix, runs interleaved; prints each program's minimum and median and the ratio of medians.
 # Usage: scripts/bench-startup.sh [--runs N] [--os-count N]
 #   --os-count N  lists N operating-system folders (for instance 1500) instead of the demo's own two.
-# Builds what it needs in build/win64 first. Without a display it runs on a virtual screen.
+# Builds what it needs first, in the Windows build this machine's Wine runs (build/win32, or build/win64
+# where 32-bit programs cannot run). Without a display it runs on a virtual screen.
 set -euo pipefail
 repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo_root"
 source scripts/wine-env.sh
 
-build_dir=build/win64
-[ -f "$build_dir/CMakeCache.txt" ] || cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target trimlode_bench_startup >/dev/null
+build_dir="$TRIMLODE_WINDOWS_BUILD"
+preset="$(basename "$build_dir")"
+[ -f "$build_dir/CMakeCache.txt" ] || cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target trimlode_bench_startup >/dev/null
 
 trimlode_xvfb_pid=""
 stop() {
