@@ -6,11 +6,12 @@
 //
 // Usage: trimlode_bench_startup [--runs N] [--os-count N]
 //   --os-count lays out N operating-system folders (at least the demo's own) before the runs.
-#include "demo/disk.h"
+#include "platform/win32/disk.h"
 #include "demo/module_list.h"
 #include "demo/seed.h"
 #include "install/paths.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/system_api.h"
 #include "platform/win32/system_error.h"
 #include "platform/win32/wide.h"
 
@@ -47,8 +48,7 @@ struct Program {
 };
 
 std::string OwnFolder() {
-    std::wstring path(32768, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    const std::wstring path = platform::win32::ExecutablePath();
     return Narrow(path.substr(0, path.find_last_of(L'\\')));
 }
 
@@ -140,7 +140,7 @@ int LayOutInstallation(int osCount) {
     const std::string rim = demo::RimCommonPathBelow(programFiles);
     const int demoCount = static_cast<int>(demo::DemoModules().operatingSystems.size());
     for (int i = demoCount; i < osCount; ++i) {
-        demo::disk::MakeFolders(install::JavaDir(rim, "9.9.0." + std::to_string(i)));
+        platform::win32::disk::MakeFolders(install::JavaDir(rim, "9.9.0." + std::to_string(i)));
     }
     return std::max(demoCount, osCount);
 }

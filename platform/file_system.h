@@ -22,6 +22,17 @@ constexpr std::uint32_t kArchive = 0x20;
 constexpr std::uint32_t kDirectoryMask = attr::kDirectory;
 constexpr std::uint32_t kAllAttributesMask = 0x3F;
 
+// Whether the mask admits an entry with these attributes (the rule above).
+inline bool AdmittedByMask(std::uint32_t attributes, std::uint32_t mask) {
+    const std::uint32_t excluding = attr::kHidden | attr::kSystem | attr::kVolumeLabel | attr::kDirectory;
+    return (attributes & excluding & ~mask) == 0;
+}
+
+// "." and "..", which a pattern such as "*" also yields: the folder itself and its parent.
+inline bool IsSelfOrParent(const std::string& name) {
+    return name == "." || name == "..";
+}
+
 struct DirEntry {
     std::string name; // bare name, UTF-8, no folder
     std::uint32_t attributes = 0;

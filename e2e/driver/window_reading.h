@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/win32/gdi.h"
+
 #include <windows.h>
 
 #include <string>
@@ -20,14 +22,13 @@ public:
     explicit FontProbe(DWORD threadId);
     FontProbe(const FontProbe&) = delete;
     FontProbe& operator=(const FontProbe&) = delete;
-    ~FontProbe();
     // The font the control draws with (WM_GETFONT); an empty face when it has none.
     FontInfo FontOf(HWND control) const;
 
 private:
     static std::string ProbeLibrary();
-    HMODULE module_ = nullptr;
-    HHOOK hook_ = nullptr;
+    platform::win32::Module module_; // the hook goes before the library that holds it
+    platform::win32::Hook hook_;
 };
 
 struct Tooltip {

@@ -106,11 +106,6 @@ bool IsValidLeaf(const std::string& name) {
     });
 }
 
-bool Admitted(std::uint32_t attributes, std::uint32_t mask) {
-    const std::uint32_t excluding = attr::kHidden | attr::kSystem | attr::kVolumeLabel | attr::kDirectory;
-    return (attributes & excluding & ~mask) == 0;
-}
-
 // A listing taken when the enumeration starts, so entries moved away meanwhile do not disturb it.
 class SimEnumeration : public DirectoryEnumeration {
 public:
@@ -323,7 +318,7 @@ std::unique_ptr<DirectoryEnumeration> SimFileSystem::Enumerate(const std::string
     }
     std::vector<DirEntry> entries;
     const auto offer = [&](const std::string& name, std::uint32_t attributes) {
-        if (Admitted(attributes, mask) && MatchesPattern(name, pattern)) {
+        if (AdmittedByMask(attributes, mask) && MatchesPattern(name, pattern)) {
             entries.push_back({name, attributes});
         }
     };

@@ -51,11 +51,13 @@ struct KernelObjectTraits {
 };
 using KernelHandle = UniqueHandle<KernelObjectTraits>;
 
+// A file, or a snapshot of the system's processes: INVALID_HANDLE_VALUE when there is none.
 struct FileHandleTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE handle) { CloseHandle(handle); }
 };
 using FileHandle = UniqueHandle<FileHandleTraits>;
+using SnapshotHandle = UniqueHandle<FileHandleTraits>;
 
 struct RegistryKeyTraits {
     static HKEY Invalid() { return nullptr; }

@@ -12,11 +12,6 @@
 namespace platform::win32 {
 namespace {
 
-bool Admitted(std::uint32_t attributes, std::uint32_t mask) {
-    const std::uint32_t excluding = attr::kHidden | attr::kSystem | attr::kVolumeLabel | attr::kDirectory;
-    return (attributes & excluding & ~mask) == 0;
-}
-
 class Win32Enumeration : public DirectoryEnumeration {
 public:
     Win32Enumeration(FindHandle find, std::string pattern, std::uint32_t mask)
@@ -38,7 +33,7 @@ public:
     bool Take(const WIN32_FIND_DATAW& data) {
         const std::string name = Narrow(data.cFileName);
         const auto attributes = static_cast<std::uint32_t>(data.dwFileAttributes);
-        if (!Admitted(attributes, mask_) || !MatchesPattern(name, pattern_)) {
+        if (!AdmittedByMask(attributes, mask_) || !MatchesPattern(name, pattern_)) {
             return false;
         }
         current_ = DirEntry{name, attributes};

@@ -55,17 +55,9 @@ Status Win32Shell::Open(const std::string& file, const std::string& parameters, 
 }
 
 std::string Win32Shell::ExecutableFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2); // truncated: try again with more room
+    const std::wstring path = ExecutablePath();
+    if (path.empty()) {
+        return {};
     }
     return Narrow(path.substr(0, path.find_last_of(L"\\/") + 1));
 }
