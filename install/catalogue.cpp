@@ -3,14 +3,6 @@
 
 namespace install {
 
-namespace {
-
-bool IsSelfOrParent(const std::string& name) {
-    return name == "." || name == "..";
-}
-
-} // namespace
-
 std::optional<std::vector<std::string>> ListOperatingSystems(platform::FileSystem& files,
                                                              const std::string& rimCommonPath) {
     // The directory mask admits plain files as well; only folders hold an operating system. Hidden and
@@ -22,7 +14,7 @@ std::optional<std::vector<std::string>> ListOperatingSystems(platform::FileSyste
     std::vector<std::string> names;
     do {
         const platform::DirEntry& entry = entries->Current();
-        if ((entry.attributes & platform::attr::kDirectory) != 0 && !IsSelfOrParent(entry.name)) {
+        if ((entry.attributes & platform::attr::kDirectory) != 0 && !platform::IsSelfOrParent(entry.name)) {
             names.push_back(entry.name);
         }
     } while (entries->Next());

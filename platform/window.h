@@ -35,6 +35,7 @@ struct ControlDesign {
     ControlKind kind = ControlKind::Label;
     std::string parent; // empty: the form itself
     int left = 0, top = 0, width = 0, height = 0;
+    int maxWidth = 0; // how wide the control may grow to the right so its caption shows whole; 0: no growth
     std::string caption; // "&" marks an accelerator, "&&" shows one "&" (buttons, check boxes, group boxes)
     bool useFormFont = true;
     FontStyle font;                 // when not useFormFont

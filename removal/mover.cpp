@@ -7,10 +7,6 @@ namespace removal {
 
 namespace {
 
-bool IsSelfOrParent(const std::string& name) {
-    return name == "." || name == "..";
-}
-
 void RecordOnce(const MoveFailure& failure, MoveReport& report) {
     for (const MoveFailure& known : report.failures) {
         if (known.name == failure.name && known.reason == failure.reason) {
@@ -53,7 +49,7 @@ void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFol
     // name the user sees decides.
     do {
         const std::string name = entries->Current().name;
-        if (IsSelfOrParent(name) || !platform::MatchesPattern(name, pattern)) {
+        if (platform::IsSelfOrParent(name) || !platform::MatchesPattern(name, pattern)) {
             continue;
         }
         RecordMove(files.MoveEntry(sourceFolder + name, targetFolder + name), name, targetFolder, report);

@@ -1,5 +1,6 @@
 """Checks a Windows executable without running it: machine type, GUI subsystem, ASLR and NX, an embedded
-manifest, and imports from system DLLs only (so the program needs nothing beside it).
+manifest, imports from system DLLs only (so the program needs nothing beside it), and no symbols or debug
+sections (what is shipped is stripped).
 
 Usage: check-exe.py x86|x64 PROGRAM.exe...   Prints one line per program; exits 1 when any check fails.
 """
@@ -25,7 +26,8 @@ class Image:
         pe = struct.unpack_from("<I", data, 0x3C)[0]
         if data[pe:pe + 4] != b"PE\0\0":
             raise ValueError("no PE signature")
-        self.machine, sections, _, _, _, optional_size, _ = struct.unpack_from("<HHIIIHH", data, pe + 4)
+        self.machine, sections, _, self.symbol_table, _, optional_size, _ = struct.unpack_from(
+            "<HHIIIHH", data, pe + 4)
         optional = pe + 24
         self.magic = struct.unpack_from("<H", data, optional)[0]
         self.subsystem, self.dll_characteristics = struct.unpack_from("<HH", data, optional + 68)
@@ -33,6 +35,8 @@ class Image:
         self.directories = [struct.unpack_from("<II", data, directories + 8 * i) for i in range(16)]
         table = optional + optional_size
         self.sections = [struct.unpack_from("<IIII", data, table + 40 * i + 8) for i in range(sections)]
+        self.section_names = [data[table + 40 * i:table + 40 * i + 8].rstrip(b"\0").decode("ascii", "replace")
+                              for i in range(sections)]
 
     def offset(self, rva):
         for virtual_size, address, raw_size, raw_offset in self.sections:
@@ -79,6 +83,9 @@ def problems(image, arch):
         found.append("no relocations, so ASLR cannot move it")
     if RT_MANIFEST not in image.resource_types():
         found.append("no manifest embedded")
+    # Long section names ("/4") exist only for debug sections here; they need the symbol table's strings.
+    if image.symbol_table or any(n.startswith((".debug", "/")) for n in image.section_names):
+        found.append("not stripped (symbols or debug sections)")
     foreign = [dll for dll in image.imported_dlls() if dll.lower() not in SYSTEM_DLLS]
     if foreign:
         found.append("imports from DLLs that are not part of Windows: " + ", ".join(foreign))
@@ -97,7 +104,7 @@ def main():
         except (OSError, ValueError, struct.error) as error:
             found = [str(error)]
         failed = failed or bool(found)
-        print(f"{path}: " + ("; ".join(found) if found else f"{arch}, GUI, ASLR and NX, manifest, system DLLs only"))
+        print(f"{path}: " + ("; ".join(found) if found else f"{arch}, GUI, ASLR and NX, manifest, system DLLs only, stripped"))
     return 1 if failed else 0
 
 

@@ -69,5 +69,6 @@ else
 fi
 step "tests win64 (Wine)" run_ctest win64
 step "package" bash scripts/package.sh
+step "signing (throwaway certificate)" bash scripts/check-signing.sh
 
 python3 scripts/summarize.py "${not_run[@]}" build/native build/win32 build/win64 -- "${failed_steps[@]}"

@@ -104,6 +104,9 @@ trimlode_make_prefix() {
             /d 'C:\Program Files (x86)' /f /reg:32 || return 1
     fi
     trimlode_prefix_step wine reg query "$current_version" /v ProgramFilesDir /reg:32 || return 1
+    # Wine draws the title bar's buttons with Marlett, and finds it only in the prefix's own Fonts folder;
+    # without it they show as the letters "0 1 r".
+    trimlode_prefix_step cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || return 1
     trimlode_prefix_step wineserver -w
 }
 
@@ -113,13 +116,13 @@ trimlode_wine_prefix() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     (
         flock 9
-        [ -f "$WINEPREFIX/.trimlode-ready" ] && exit 0
+        [ -f "$WINEPREFIX/.trimlode-ready-2" ] && exit 0
         if ! trimlode_make_prefix; then
             wineserver -k >/dev/null 2>&1
             rm -rf "$WINEPREFIX"
             exit 1
         fi
-        touch "$WINEPREFIX/.trimlode-ready"
+        touch "$WINEPREFIX/.trimlode-ready-2"
     ) 9>"$WINEPREFIX.lock"
 }
 

@@ -2,6 +2,7 @@
 
 #include "removal/module_catalogue.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -95,6 +96,60 @@ ControlDesign WithItems(ControlDesign design, std::vector<std::string> items) {
     return design;
 }
 
+// Captions are drawn in whatever font the system has (wider faces, other DPIs), so a control may grow to
+// the right as far as its container and the controls beside it allow, keeping this gap to both.
+constexpr int kGrowthGap = 4;
+
+bool MayGrow(const ControlDesign& design) {
+    switch (design.kind) {
+    case ControlKind::Label:
+        return !design.autoSize && !design.alignRight;
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+    case ControlKind::GroupBox:
+        return true;
+    case ControlKind::RadioGroup:
+    case ControlKind::Panel:
+        return false;
+    }
+    return false;
+}
+
+bool SideBySide(const ControlDesign& a, const ControlDesign& b) {
+    return a.top < b.top + b.height && b.top < a.top + a.height;
+}
+
+int ContainerWidth(const ControlDesign& design, const std::vector<ControlDesign>& all, int formWidth) {
+    for (const auto& other : all) {
+        if (other.name == design.parent) {
+            return other.width;
+        }
+    }
+    return formWidth;
+}
+
+// The widest the control may become: up to the nearest sibling to its right on the same rows, or the
+// container's edge.
+int RoomToGrow(const ControlDesign& design, const std::vector<ControlDesign>& all, int formWidth) {
+    int limit = ContainerWidth(design, all, formWidth) - kGrowthGap;
+    for (const auto& other : all) {
+        if (other.parent == design.parent && other.name != design.name && SideBySide(design, other) &&
+            other.left >= design.left + design.width) {
+            limit = std::min(limit, other.left - kGrowthGap);
+        }
+    }
+    return std::max(design.width, limit - design.left);
+}
+
+std::vector<ControlDesign> WithRoomToGrow(std::vector<ControlDesign> designs, int formWidth) {
+    for (auto& design : designs) {
+        if (MayGrow(design)) {
+            design.maxWidth = RoomToGrow(design, designs, formWidth);
+        }
+    }
+    return designs;
+}
+
 std::vector<ControlDesign> BuildControls() {
     const Colour navy = Fixed(0, 0, 128);
     const Colour blue = Fixed(0, 0, 255);
@@ -175,7 +230,8 @@ const platform::FormDesign& MainFormDesign() {
 }
 
 const std::vector<platform::ControlDesign>& MainControls() {
-    static const std::vector<platform::ControlDesign> controls = BuildControls();
+    static const std::vector<platform::ControlDesign> controls =
+        WithRoomToGrow(BuildControls(), MainFormDesign().clientWidth);
     return controls;
 }
 

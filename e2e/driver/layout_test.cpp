@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
 
 namespace e2e {
 namespace {
@@ -99,7 +100,9 @@ TEST_F(LayoutTest, FormAndEveryControlMatchTheTable) {
         EXPECT_EQ(rect.left, design.left);
         EXPECT_EQ(rect.top, design.top);
         if (!design.autoSize) {
-            EXPECT_EQ(rect.right - rect.left, design.width);
+            // Wider than designed only where the caption needs it, and only into the room the table gives.
+            EXPECT_GE(rect.right - rect.left, design.width);
+            EXPECT_LE(rect.right - rect.left, std::max(design.width, design.maxWidth));
             EXPECT_EQ(rect.bottom - rect.top, design.height);
         }
         EXPECT_EQ(WindowText(window), design.caption);
@@ -114,6 +117,36 @@ TEST_F(LayoutTest, FormAndEveryControlMatchTheTable) {
     }
     // The picture the README shows.
     SaveScreenshot(main, Env().screenshotPath);
+}
+
+// Every caption shows whole at the screen's DPI, whatever the fonts: each control is at least as wide as
+// its caption needs in its own font (what a button or check box asks for, the text's width for the others),
+// and a control that grew for its caption stays inside the room the table gives it.
+TEST_F(TrimlodeTest, EveryCaptionShowsWhole) {
+    auto app = Start();
+    HWND main = app.MainWindow();
+    const int dpi = ScreenDpi();
+    RecordProperty("dpi", dpi);
+    const FontProbe probe(GetWindowThreadProcessId(main, nullptr));
+    const auto expectWhole = [&](HWND window, int room) {
+        const FontInfo measured = probe.FontOf(window);
+        const RECT rect = RectIn(window, GetParent(window));
+        const int width = rect.right - rect.left;
+        EXPECT_GE(width, std::max(measured.captionWidth, measured.idealWidth))
+            << "\"" << WindowText(window) << "\"";
+        EXPECT_LE(width, MulDiv(room, dpi, kDesignDpi) + 1) << "\"" << WindowText(window) << "\"";
+    };
+    for (const ControlDesign& design : ui::MainControls()) {
+        SCOPED_TRACE(design.name + " at " + std::to_string(dpi) + " DPI");
+        if (design.kind == ControlKind::Panel || design.autoSize)
+            continue;
+        HWND window = app.ControlNamed(design.name);
+        expectWhole(window, std::max(design.width, design.maxWidth));
+        if (design.kind == ControlKind::RadioGroup) {
+            for (HWND item : DescendantWindows(window))
+                expectWhole(item, design.width);
+        }
+    }
 }
 
 TEST_F(LayoutTest, TabOrderAndFirstFocusFollowTheTable) {

@@ -6,6 +6,7 @@
 #include "e2e/driver/gui.h"
 #include "e2e/driver/png.h"
 #include "e2e/driver/process.h"
+#include "e2e/probe/probe_answer.h"
 #include "platform/win32/disk.h"
 
 #include <commctrl.h>
@@ -62,22 +63,23 @@ FontProbe::FontProbe(DWORD threadId) : module_(LoadLibraryW(platform::win32::Wid
 FontInfo FontProbe::FontOf(HWND control) const {
     const DWORD id = GetCurrentProcessId();
     const std::wstring name = L"TrimlodeE2eFontProbe-" + std::to_wstring(id);
-    const platform::win32::KernelHandle shared(
-        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LOGFONTW), name.c_str()));
+    const platform::win32::KernelHandle shared(CreateFileMappingW(
+        INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(ProbeAnswer), name.c_str()));
     if (!shared.Valid())
         throw std::runtime_error("cannot share memory with the program under test");
-    auto* view =
-        static_cast<LOGFONTW*>(MapViewOfFile(shared.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(LOGFONTW)));
+    auto* view = static_cast<ProbeAnswer*>(
+        MapViewOfFile(shared.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeAnswer)));
     if (!view)
         throw std::runtime_error("cannot map the shared memory");
     ZeroMemory(view, sizeof *view);
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(control, RegisterWindowMessageW(L"TrimlodeE2eFontProbe"), id, 0, SMTO_ABORTIFHUNG,
                         static_cast<UINT>(kTimeout.count()), &ignored);
-    const LOGFONTW font = *view;
+    const ProbeAnswer answer = *view;
     UnmapViewOfFile(view);
-    return {platform::win32::Narrow(font.lfFaceName), static_cast<int>(font.lfHeight),
-            static_cast<int>(font.lfWeight)};
+    return {platform::win32::Narrow(answer.font.lfFaceName), static_cast<int>(answer.font.lfHeight),
+            static_cast<int>(answer.font.lfWeight), static_cast<int>(answer.captionWidth),
+            static_cast<int>(answer.idealWidth)};
 }
 
 std::string FontProbe::ProbeLibrary() {

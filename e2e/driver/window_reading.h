@@ -13,6 +13,8 @@ struct FontInfo {
     std::string face;
     int height = 0; // the LOGFONT height: negative for a character height in pixels
     int weight = 0;
+    int captionWidth = 0; // the caption as drawn in this font, in pixels
+    int idealWidth = 0;   // what a button or check box says it needs for its whole caption; 0 for others
 };
 // Reads the fonts of another process's controls. A font handle means something only in the process that
 // made it, so the probe library (trimlode_e2e_probe.dll, beside the driver) is hooked into the thread that
@@ -22,7 +24,8 @@ public:
     explicit FontProbe(DWORD threadId);
     FontProbe(const FontProbe&) = delete;
     FontProbe& operator=(const FontProbe&) = delete;
-    // The font the control draws with (WM_GETFONT); an empty face when it has none.
+    // The font the control draws with (WM_GETFONT) and its caption's width in it; an empty face when the
+    // control has no font.
     FontInfo FontOf(HWND control) const;
 
 private:

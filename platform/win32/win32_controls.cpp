@@ -3,6 +3,8 @@
 #include "platform/win32/gdi.h"
 #include "platform/win32/placement.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <iterator>
 
@@ -139,7 +141,7 @@ void Win32Control::Create(HWND parent, int parentDesignHeight) {
         KeepTextColour(form_, design_, window_);
     }
     ApplyFont();
-    if (design_.autoSize) {
+    if (design_.autoSize || design_.maxWidth > design_.width) {
         Layout(); // the size follows the caption in the font just set
     }
 }
@@ -169,6 +171,22 @@ RECT Win32Control::Placement(HWND parent) const {
     return RECT{left, top, left + form_.Scale(design_.width), top + form_.Scale(design_.height)};
 }
 
+// A group box draws its caption inset from its left edge and keeps as much room after it.
+constexpr int kGroupCaptionInset = 8;
+
+// The width the caption needs to show whole: what a button or check box says it needs, otherwise the
+// text's own extent.
+int Win32Control::CaptionWidth() const {
+    if (design_.kind == ControlKind::Button || design_.kind == ControlKind::CheckBox) {
+        SIZE ideal{};
+        if (SendMessageW(window_, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) && ideal.cx > 0) {
+            return ideal.cx;
+        }
+    }
+    const int inset = design_.kind == ControlKind::GroupBox ? form_.Scale(2 * kGroupCaptionInset) : 0;
+    return MeasureCaption().cx + inset;
+}
+
 void Win32Control::Layout() {
     if (!window_) {
         return;
@@ -177,6 +195,8 @@ void Win32Control::Layout() {
     SIZE size{place.right - place.left, place.bottom - place.top};
     if (design_.kind == ControlKind::Label && design_.autoSize) {
         size = MeasureCaption();
+    } else if (design_.maxWidth > design_.width) {
+        size.cx = std::clamp<LONG>(CaptionWidth(), size.cx, form_.Scale(design_.maxWidth));
     }
     SetWindowPos(window_, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -81,6 +81,7 @@ private:
     LRESULT ContainerMessage(UINT message, WPARAM wParam, LPARAM lParam);
     RECT Placement(HWND parent) const;
     SIZE MeasureCaption() const;
+    int CaptionWidth() const;
 
     int id_;
     int parentDesignHeight_ = 0;
