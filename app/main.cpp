@@ -7,6 +7,7 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_window.h"
 #include "resource.h"
+#include "ui/texts.h"
 
 #include <windows.h>
 
@@ -34,7 +35,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::win32::Win32Registry registry;
     platform::win32::Win32FileSystem files;
     platform::win32::Win32Shell shell;
-    platform::win32::Win32Dialogs dialogs;
+    platform::win32::Win32Dialogs dialogs({ui::texts::kOk, ui::texts::kCancel});
     platform::win32::Win32WindowLibrary windows(TRIMLODE_ICON_ID);
     platform::Platform platform{registry, files, shell, dialogs, windows};
     install::AppState state;
@@ -42,7 +43,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         return app::RunApplication(state, platform);
     } catch (const std::exception& error) {
         // Handlers report their own errors; anything else ends the program, but never silently.
-        dialogs.ShowErrorBox(error.what());
+        dialogs.ShowErrorBox(ui::texts::kProgramName, error.what());
         return 1;
     }
 }

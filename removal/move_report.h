@@ -5,8 +5,17 @@
 namespace removal {
 
 struct MoveFailure {
-    std::string name;   // the entry (or folder) that could not be moved or created
-    std::string reason; // the system's own text, or why the program refused
+    enum class Cause {
+        System,       // the system refused; `detail` is its own text
+        TargetExists, // the target name is taken; `detail` is the folder that holds it
+    };
+    std::string name; // the entry (or folder) that could not be moved or created
+    Cause cause = Cause::System;
+    std::string detail;
+
+    bool operator==(const MoveFailure& other) const {
+        return name == other.name && cause == other.cause && detail == other.detail;
+    }
 };
 
 // What a run did: how many entries moved and which steps failed in a way the user must hear about.
@@ -14,9 +23,5 @@ struct MoveReport {
     int moved = 0;
     std::vector<MoveFailure> failures;
 };
-
-// "Action completed." when nothing failed; otherwise the count, a blank line and one "name: reason" line
-// per failure, at most ten, then "... and M more".
-std::string CompletionMessage(const MoveReport& report);
 
 } // namespace removal

@@ -9,7 +9,7 @@ namespace {
 
 void RecordOnce(const MoveFailure& failure, MoveReport& report) {
     for (const MoveFailure& known : report.failures) {
-        if (known.name == failure.name && known.reason == failure.reason) {
+        if (known == failure) {
             return;
         }
     }
@@ -27,9 +27,9 @@ void RecordMove(const platform::Status& status, const std::string& name, const s
     if (status.ok()) {
         ++report.moved;
     } else if (TargetAlreadyExists(status)) {
-        report.failures.push_back({name, "a file of that name is already in " + targetFolder});
+        report.failures.push_back({name, MoveFailure::Cause::TargetExists, targetFolder});
     } else {
-        report.failures.push_back({name, status.message});
+        report.failures.push_back({name, MoveFailure::Cause::System, status.message});
     }
 }
 
@@ -40,7 +40,7 @@ void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFol
     if (!entries) {
         // A folder that matched nothing is no failure; one that could not be read is, once per run.
         if (!failure.ok()) {
-            RecordOnce({sourceFolder, failure.message}, report);
+            RecordOnce({sourceFolder, MoveFailure::Cause::System, failure.message}, report);
         }
         return;
     }

@@ -15,7 +15,7 @@ constexpr const char* kModulePattern = "*.cod";
 void MakeFolder(platform::FileSystem& files, const std::string& path, MoveReport& report) {
     const platform::Status status = files.MakeFolder(path);
     if (!status.ok() && status.code != platform::error::kAlreadyExists) {
-        report.failures.push_back({path, status.message});
+        report.failures.push_back({path, MoveFailure::Cause::System, status.message});
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include "install/catalogue.h"
 #include "install/program_files.h"
-#include "removal/move_report.h"
 #include "removal/runs.h"
 #include "ui/control_table.h"
 #include "ui/texts.h"
@@ -76,8 +75,10 @@ TForm1::TForm1(install::AppState& state, platform::Platform& platform)
 void TForm1::Dispatch(Handler handler) {
     try {
         (this->*handler)();
+    } catch (const install::ProgramFilesDirError& error) {
+        platform_.dialogs.ShowErrorBox(texts::kProgramName, texts::ProgramFilesDirMessage(error));
     } catch (const platform::HandlerError& error) {
-        platform_.dialogs.ShowErrorBox(error.what());
+        platform_.dialogs.ShowErrorBox(texts::kProgramName, error.what());
     }
 }
 
@@ -92,7 +93,7 @@ void TForm1::Fill() {
     const auto names = install::ListOperatingSystems(platform_.files, state_.RimCommonPath);
     OSSelectionRadioGroup->SetItems(names ? *names : std::vector<std::string>());
     if (!names) {
-        platform_.dialogs.ShowMessage(texts::kNoOperatingSystems);
+        Say(texts::kNoOperatingSystems);
     }
 }
 
@@ -106,7 +107,7 @@ void TForm1::ConfirmOSChoiceClick() {
     const auto chosen =
         install::ChosenOperatingSystem(OSSelectionRadioGroup->Items(), OSSelectionRadioGroup->ItemIndex());
     if (!chosen) {
-        platform_.dialogs.ShowMessage(texts::kSelectFirst);
+        Say(texts::kSelectFirst);
         return;
     }
     OSConfirmed->SetCaption(*chosen);
@@ -121,7 +122,7 @@ void TForm1::ExcecuteSelectionButtonClick() {
         return removal::RunRemoval(platform_.files, state_.RimCommonPath, OSName(),
                                    [this](const std::string& checkBox) { return Ticked(checkBox); });
     });
-    platform_.dialogs.ShowMessage(removal::CompletionMessage(report));
+    Say(texts::CompletionMessage(report));
 }
 
 void TForm1::resetfileClick() {
@@ -130,14 +131,14 @@ void TForm1::resetfileClick() {
     }
     const auto report =
         RunWaiting([this] { return removal::RunRestore(platform_.files, state_.RimCommonPath, OSName()); });
-    platform_.dialogs.ShowMessage(removal::CompletionMessage(report));
+    Say(texts::CompletionMessage(report));
 }
 
 void TForm1::Button3Click() {
     const std::string typed =
         platform_.dialogs.InputBox(texts::kWipeCaption, texts::kWipePrompt, "", texts::kWipeMaxLength);
     if (!tools::IsWipeConfirmed(typed)) {
-        platform_.dialogs.ShowMessage(texts::kActionCanceled);
+        Say(texts::kActionCanceled);
         return;
     }
     Open(tools::WipeLoaderLaunch(state_.RimCommonPath));
@@ -166,10 +167,15 @@ removal::MoveReport TForm1::RunWaiting(const std::function<removal::MoveReport()
     return run();
 }
 
+// A plain message under the program's name.
+void TForm1::Say(const std::string& text) {
+    platform_.dialogs.ShowMessage(texts::kProgramName, text);
+}
+
 // The removal and restore runs act only on a confirmed choice.
 bool TForm1::GuardConfirmed() {
     if (!state_.OSChoiceConfirmed) {
-        platform_.dialogs.ShowMessage(texts::kConfirmFirst);
+        Say(texts::kConfirmFirst);
     }
     return state_.OSChoiceConfirmed;
 }
@@ -189,12 +195,12 @@ bool TForm1::Ticked(const std::string& checkBox) const {
 // or folder, where anybody may have planted a program of that name: it is refused, and said so.
 void TForm1::Open(const tools::Launch& launch) {
     if (!tools::IsFullPath(launch.file)) {
-        platform_.dialogs.ShowMessage(texts::CouldNotStart(launch.file, texts::kFolderNotKnown));
+        Say(texts::CouldNotStart(launch.file, texts::kFolderNotKnown));
         return;
     }
     const platform::Status status = platform_.shell.Open(launch.file, launch.parameters, window_->Handle());
     if (!status.ok()) {
-        platform_.dialogs.ShowMessage(texts::CouldNotStart(launch.file, status.message));
+        Say(texts::CouldNotStart(launch.file, status.message));
     }
 }
 

@@ -44,6 +44,7 @@ public:
 
 private:
     void Fill();
+    void Say(const std::string& text);
     bool GuardConfirmed();
     removal::MoveReport RunWaiting(const std::function<removal::MoveReport()>& run);
     std::string OSName() const;

@@ -7,6 +7,7 @@
 #include "platform/name_match.h"
 #include "platform/win32/disk.h"
 #include "removal/module_catalogue.h"
+#include "ui/texts.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -77,7 +78,7 @@ std::vector<std::string> TrimlodeTest::ModulesOfOption(const std::string& os, co
 }
 
 std::string TrimlodeTest::CaptionOf(const std::string& checkBox) {
-    return OptionOf(checkBox).caption;
+    return ui::texts::Caption(OptionOf(checkBox).checkBox);
 }
 
 void TrimlodeTest::ExpectUnchanged(const std::string& folder, const std::string& os,

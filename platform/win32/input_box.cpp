@@ -32,6 +32,8 @@ struct InputBox {
     std::wstring caption;
     std::wstring prompt;
     std::wstring text;
+    std::wstring ok;
+    std::wstring cancel;
     int maxLength = 0;
     Font font;
     bool accepted = false;
@@ -61,9 +63,9 @@ Metrics Measure(HWND dialog, const InputBox& box, int promptWidth, int dpi) {
     metrics.lineHeight = text.tmHeight;
     metrics.promptHeight = std::max<int>(prompt.bottom - prompt.top, text.tmHeight);
     const int padding = MulDiv(kButtonPadding, dpi, USER_DEFAULT_SCREEN_DPI);
-    metrics.buttonWidth =
-        std::max({MulDiv(kButtonWidth, dpi, USER_DEFAULT_SCREEN_DPI), TextWidth(dc.Get(), L"OK") + padding,
-                  TextWidth(dc.Get(), L"Cancel") + padding});
+    metrics.buttonWidth = std::max({MulDiv(kButtonWidth, dpi, USER_DEFAULT_SCREEN_DPI),
+                                    TextWidth(dc.Get(), box.ok.c_str()) + padding,
+                                    TextWidth(dc.Get(), box.cancel.c_str()) + padding});
     return metrics;
 }
 
@@ -124,9 +126,9 @@ BOOL OnInitDialog(HWND dialog, InputBox& box) {
     const int buttonHeight = std::max(scale(kButtonHeight), metrics.lineHeight + scale(10));
     const int cancelLeft = clientWidth - margin - metrics.buttonWidth;
     const int okLeft = cancelLeft - scale(kButtonSpacing) - metrics.buttonWidth;
-    AddControl(dialog, L"BUTTON", L"OK", WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, IDOK,
+    AddControl(dialog, L"BUTTON", box.ok, WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, IDOK,
                {okLeft, y, okLeft + metrics.buttonWidth, y + buttonHeight}, font);
-    AddControl(dialog, L"BUTTON", L"Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL,
+    AddControl(dialog, L"BUTTON", box.cancel, WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL,
                {cancelLeft, y, cancelLeft + metrics.buttonWidth, y + buttonHeight}, font);
     SendMessageW(dialog, DM_SETDEFID, IDOK, 0);
     y += buttonHeight + margin;
@@ -181,13 +183,15 @@ std::vector<DWORD> EmptyTemplate() {
 } // namespace
 
 std::string RunInputBox(WindowHandle owner, const std::string& caption, const std::string& prompt,
-                        const std::string& defaultText, int maxLength) {
+                        const std::string& defaultText, int maxLength, const InputBoxButtons& buttons) {
     const SystemApi system;
     InputBox box;
     box.system = &system;
     box.caption = Widen(caption);
     box.prompt = Widen(prompt);
     box.text = Widen(defaultText);
+    box.ok = Widen(buttons.ok);
+    box.cancel = Widen(buttons.cancel);
     box.maxLength = maxLength;
     const std::vector<DWORD> dialogTemplate = EmptyTemplate();
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),

@@ -4,6 +4,7 @@
 #include "removal/mover.h"
 #include "removal/runs.h"
 #include "tests/support/fixtures.h"
+#include "ui/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -104,8 +105,9 @@ std::vector<std::string> Without(const std::vector<std::string>& all, const std:
     return SortedNames(rest);
 }
 
+// The run's outcome as the window words it.
 std::string Failures(const MoveReport& report) {
-    return removal::CompletionMessage(report);
+    return ui::texts::CompletionMessage(report);
 }
 
 TEST_F(Installation, EachRowMovesExactlyItsModules) {
@@ -332,9 +334,9 @@ TEST_F(Installation, LockedModuleIsReportedAndTheOthersStillMove) {
 
     ASSERT_EQ(report.failures.size(), 1u) << Failures(report);
     EXPECT_EQ(report.failures[0].name, "net_rim_vad-1.cod");
-    EXPECT_FALSE(report.failures[0].reason.empty());
+    EXPECT_FALSE(report.failures[0].detail.empty());
     EXPECT_EQ(Failures(report), "Action completed, but 1 item(s) could not be moved.\n\nnet_rim_vad-1.cod: " +
-                                    report.failures[0].reason);
+                                    report.failures[0].detail);
     EXPECT_TRUE(fx->Exists(Java() + "net_rim_vad-1.cod"));
     EXPECT_TRUE(fx->Exists(Removed() + "net_rim_vad.cod"));
     EXPECT_EQ(fx->ReadFile(RemovedVendor()), "vendor");
@@ -393,7 +395,7 @@ TEST_F(Installation, FolderThatCannotBeCreatedIsReportedByPath) {
     const MoveReport report = Remove({"vad"});
     ASSERT_GE(report.failures.size(), 2u);
     EXPECT_EQ(report.failures[0].name, install::RemovedRoot(rim));
-    EXPECT_EQ(report.failures[0].reason, "Access is denied.");
+    EXPECT_EQ(report.failures[0].detail, "Access is denied.");
     EXPECT_EQ(report.failures[1].name, install::RemovedDirAsCreated(rim, kOs));
     // Nothing could move without the folders, and every step still ran and said so.
     EXPECT_EQ(report.failures.size(), 4u) << Failures(report);

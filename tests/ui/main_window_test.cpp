@@ -37,11 +37,11 @@ const std::vector<std::string> kOtherModules = {"net_rim_bb_phone_app.cod", "net
 class ObservedDialogs : public SimDialogs {
 public:
     explicit ObservedDialogs(const platform::sim::SimWindowLibrary& windows) : windows_(windows) {}
-    void ShowMessage(const std::string& text) override {
+    void ShowMessage(const std::string& caption, const std::string& text) override {
         const auto* form = windows_.LastForm();
         shownWithWindowVisible.push_back(form != nullptr && form->Shown());
         shownWithWaitCursor.push_back(form != nullptr && form->WaitCursorShown());
-        SimDialogs::ShowMessage(text);
+        SimDialogs::ShowMessage(caption, text);
     }
     std::vector<bool> shownWithWindowVisible;
     std::vector<bool> shownWithWaitCursor;
