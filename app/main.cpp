@@ -1,5 +1,6 @@
 // The Windows entry: makes the process safe to run elevated, then runs the program on the real platform.
 #include "app/application.h"
+#include "platform/win32/single_instance.h"
 #include "platform/win32/system_api.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_file_system.h"
@@ -31,6 +32,12 @@ void LoadLibrariesFromSystemFolderOnly() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     LoadLibrariesFromSystemFolderOnly();
+    // One Trimlode per signed-in user: a second one shows the first and leaves it the work.
+    const platform::win32::SingleInstance instance(platform::win32::PerUserName(L"Trimlode"));
+    if (!instance.IsFirst()) {
+        platform::win32::BringWindowToFront(platform::win32::Win32WindowLibrary::kFormClassName);
+        return 0;
+    }
 
     platform::win32::Win32Registry registry;
     platform::win32::Win32FileSystem files;

@@ -8,7 +8,11 @@
 namespace install {
 
 // The installed operating systems: the visible folders of the loader-files folder, in the order the file
-// system lists them. Empty when the folder exists but holds none; nullopt when the folder is missing.
+// system lists them. Empty when the folder exists but holds none; nullopt when the folder is missing. When
+// the listing broke off part-way, `cutShort` tells why and the names are those found until then.
+std::optional<std::vector<std::string>> ListOperatingSystems(platform::FileSystem& files,
+                                                             const std::string& rimCommonPath,
+                                                             platform::Status& cutShort);
 std::optional<std::vector<std::string>> ListOperatingSystems(platform::FileSystem& files,
                                                              const std::string& rimCommonPath);
 

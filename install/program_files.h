@@ -25,7 +25,8 @@ private:
 std::string GetProgramFilesDir(platform::Registry& registry);
 
 // Finds the maker's common-files folder: below "Program Files(x86)" on the drive of ProgramFilesDir when
-// its loader-files folder exists there, otherwise below ProgramFilesDir itself. Ends with a backslash.
+// its loader-files folder exists there and every level of it is protected like Program Files, otherwise
+// below ProgramFilesDir itself. Ends with a backslash.
 std::string LocateRimCommonPath(platform::Registry& registry, platform::FileSystem& files);
 
 } // namespace install

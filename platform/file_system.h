@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -38,13 +39,26 @@ struct DirEntry {
     std::uint32_t attributes = 0;
 };
 
+// Who may change a folder, as the system records it.
+struct FolderSecurity {
+    // The owner is an administrators group, SYSTEM or TrustedInstaller, as for Program Files.
+    bool ownedByAdministration = false;
+    // Someone else (an ordinary user, everyone, a group of users) may add, rename or delete entries in it, or
+    // change its permissions.
+    bool othersMayChange = true;
+};
+
 // An open enumeration positioned on its current entry; closes itself when destroyed.
 class DirectoryEnumeration {
 public:
     virtual ~DirectoryEnumeration() = default;
     virtual const DirEntry& Current() const = 0;
-    // Steps to the next admitted entry; false (leaving Current unchanged) when there is none.
+    // Steps to the next admitted entry; false (leaving Current unchanged) when there is none, or when the
+    // listing broke off.
     virtual bool Next() = 0;
+    // Success while the listing goes on and once it has reached its end; the system's error when Next
+    // stopped because the folder could not be read further (a disk or network error part-way).
+    virtual Status StopReason() const = 0;
 };
 
 // The file system as the program uses it. Paths are UTF-8 with backslashes, as Windows spells them.
@@ -73,6 +87,8 @@ public:
     virtual Status RemoveFile(const std::string& path) = 0;
     // True when `path` names an existing file (not a folder).
     virtual bool FileExists(const std::string& path) = 0;
+    // The owner and write rights of an existing file or folder; nullopt when they cannot be read.
+    virtual std::optional<FolderSecurity> SecurityOf(const std::string& path) = 0;
 };
 
 } // namespace platform

@@ -87,6 +87,11 @@ bool SameName(std::string_view a, std::string_view b) {
     return FoldedName(a) == FoldedName(b);
 }
 
+bool IsPlainName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("\\/:") == std::string_view::npos;
+}
+
 bool MatchesPattern(std::string_view name, std::string_view pattern) {
     return Match(FoldedName(name), FoldedName(pattern));
 }

@@ -14,6 +14,11 @@ std::u32string FoldedName(std::string_view name);
 // True when two file names are the same name to Windows (letter case ignored).
 bool SameName(std::string_view a, std::string_view b);
 
+// True when `name` can only be one entry's own name once joined to a folder: not empty, not "." or "..", and
+// free of path separators and of ":" (which would name a stream of another entry). Windows never lists
+// other names, but Wine and network file systems may, and a path built from one would leave the folder.
+bool IsPlainName(std::string_view name);
+
 // True when `name` matches `pattern`, in which "*" stands for any run of characters and "?" for one;
 // letter case is ignored. This is the long-name rule only: unlike FindFirstFile, "*.cod" does not match
 // "notes.code" through its short 8.3 name.

@@ -52,8 +52,22 @@ void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFol
         if (platform::IsSelfOrParent(name) || !platform::MatchesPattern(name, pattern)) {
             continue;
         }
-        RecordMove(files.MoveEntry(sourceFolder + name, targetFolder + name), name, targetFolder, report);
+        if (!platform::IsPlainName(name)) {
+            RecordOnce({name, MoveFailure::Cause::UnsafeName, ""}, report);
+            continue;
+        }
+        const platform::Status status = files.MoveEntry(sourceFolder + name, targetFolder + name);
+        // Gone since it was listed: another Trimlode running at the same time (or the user) moved it, and
+        // there is nothing left to do for it.
+        if (status.code != platform::error::kFileNotFound) {
+            RecordMove(status, name, targetFolder, report);
+        }
     } while (entries->Next());
+    // A listing that broke off left the rest of the folder unmoved: that is the folder's failure.
+    const platform::Status stopped = entries->StopReason();
+    if (!stopped.ok()) {
+        RecordOnce({sourceFolder, MoveFailure::Cause::System, stopped.message}, report);
+    }
 }
 
 void RemoveModules(platform::FileSystem& files, const std::string& rimCommonPath, const std::string& osName,

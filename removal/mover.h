@@ -8,7 +8,8 @@ namespace removal {
 
 // Moves every entry of `sourceFolder` matching `pattern` (hidden, system, read-only and folders included)
 // into `targetFolder` under the same name, never replacing an entry there. Both folders end with a
-// backslash. A source folder that does not exist matches nothing.
+// backslash. A source folder that does not exist matches nothing; an entry that is gone by the time it is
+// moved is no failure.
 void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFolder,
                        const std::string& targetFolder, const std::string& pattern, MoveReport& report);
 

@@ -19,6 +19,20 @@ void MakeFolder(platform::FileSystem& files, const std::string& path, MoveReport
     }
 }
 
+// A file named like the removed-files folder, or like the system's folder in it, would make every move of
+// the run fail with "path not found": it is reported once, as the cause, and the run moves nothing.
+bool FileInPlaceOfFolder(platform::FileSystem& files, const std::string& rimCommonPath,
+                         const std::string& osName, MoveReport& report) {
+    for (const std::string& folder :
+         {install::RemovedRoot(rimCommonPath), install::RemovedDirAsCreated(rimCommonPath, osName)}) {
+        if (files.FileExists(folder)) {
+            report.failures.push_back({folder, MoveFailure::Cause::FileInPlaceOfFolder, ""});
+            return true;
+        }
+    }
+    return false;
+}
+
 // With Vendor_xml ticked the current vendor file replaces any older removed copy in one step, so the only
 // copy is never deleted first; when it is no longer in AppLoader the removed copy is kept as it is.
 // Unticked, the vendor file moves aside only when no removed copy exists yet.
@@ -29,12 +43,18 @@ void SetVendorFileAside(platform::FileSystem& files, const std::string& rimCommo
     const std::string removedFolder = install::RemovedRoot(rimCommonPath) + "\\";
     if (replaceRemoved) {
         if (files.FileExists(vendor)) {
-            RecordMove(files.MoveEntryReplacing(vendor, removed), kVendorName, removedFolder, report);
+            const platform::Status status = files.MoveEntryReplacing(vendor, removed);
+            // Gone since it was seen: another Trimlode running at the same time set it aside.
+            if (status.code != platform::error::kFileNotFound) {
+                RecordMove(status, kVendorName, removedFolder, report);
+            }
         }
         return;
     }
     const platform::Status status = files.MoveEntry(vendor, removed);
-    if (status.ok() || TargetAlreadyExists(status) || !files.FileExists(vendor)) {
+    // Not there when moved is nothing to set aside, even if another Trimlode brings it back a moment later.
+    if (status.ok() || TargetAlreadyExists(status) || status.code == platform::error::kFileNotFound ||
+        !files.FileExists(vendor)) {
         report.moved += status.ok() ? 1 : 0;
         return;
     }
@@ -45,8 +65,10 @@ void BringVendorFileBack(platform::FileSystem& files, const std::string& rimComm
     const std::string vendor = install::VendorFile(rimCommonPath);
     const std::string removed = install::RemovedVendorFile(rimCommonPath);
     const platform::Status status = files.MoveEntry(removed, vendor);
-    // No removed copy, or the vendor file is already back: nothing to restore.
-    if (status.ok() || TargetAlreadyExists(status) || !files.FileExists(removed)) {
+    // No removed copy, or the vendor file is already back: nothing to restore. What was missing when moved
+    // counts as missing, even if another Trimlode sets it aside a moment later.
+    if (status.ok() || TargetAlreadyExists(status) || status.code == platform::error::kFileNotFound ||
+        !files.FileExists(removed)) {
         report.moved += status.ok() ? 1 : 0;
         return;
     }
@@ -58,6 +80,9 @@ void BringVendorFileBack(platform::FileSystem& files, const std::string& rimComm
 MoveReport RunRemoval(platform::FileSystem& files, const std::string& rimCommonPath,
                       const std::string& osName, const IsTicked& isTicked) {
     MoveReport report;
+    if (FileInPlaceOfFolder(files, rimCommonPath, osName, report)) {
+        return report;
+    }
     // Only one level is created at a time, so the root comes first.
     MakeFolder(files, install::RemovedRoot(rimCommonPath), report);
     MakeFolder(files, install::RemovedDirAsCreated(rimCommonPath, osName), report);
@@ -78,6 +103,9 @@ MoveReport RunRemoval(platform::FileSystem& files, const std::string& rimCommonP
 MoveReport RunRestore(platform::FileSystem& files, const std::string& rimCommonPath,
                       const std::string& osName) {
     MoveReport report;
+    if (FileInPlaceOfFolder(files, rimCommonPath, osName, report)) {
+        return report;
+    }
     BringVendorFileBack(files, rimCommonPath, report);
     RestoreModules(files, rimCommonPath, osName, kModulePattern, report);
     return report;

@@ -68,6 +68,7 @@ else
     not_run=(--not-run build/win32 "$TRIMLODE_NO_32BIT_REASON")
 fi
 step "tests win64 (Wine)" run_ctest win64
+step "soak, short (Wine, $(basename "$TRIMLODE_WINDOWS_BUILD"))" bash scripts/soak.sh
 step "package" bash scripts/package.sh
 step "signing (throwaway certificate)" bash scripts/check-signing.sh
 

@@ -22,7 +22,7 @@ bool IsWipeConfirmed(const std::string& typed);
 Launch WipeLoaderLaunch(const std::string& rimCommonPath);
 
 // The maker's Desktop Manager below ProgramFilesDir, read from the registry now (may throw
-// platform::HandlerError, like GetProgramFilesDir).
+// install::ProgramFilesDirError, like GetProgramFilesDir).
 Launch DesktopManagerLaunch(platform::Registry& registry);
 
 // The help document beside the running program, never one in the current folder. An empty folder

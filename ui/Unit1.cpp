@@ -1,11 +1,13 @@
 #include "ui/Unit1.h"
 
 #include "install/catalogue.h"
+#include "install/paths.h"
 #include "install/program_files.h"
 #include "removal/runs.h"
 #include "ui/control_table.h"
 #include "ui/texts.h"
 
+#include <exception>
 #include <functional>
 #include <stdexcept>
 #include <utility>
@@ -90,10 +92,14 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Fill() {
-    const auto names = install::ListOperatingSystems(platform_.files, state_.RimCommonPath);
+    platform::Status cutShort;
+    const auto names = install::ListOperatingSystems(platform_.files, state_.RimCommonPath, cutShort);
     OSSelectionRadioGroup->SetItems(names ? *names : std::vector<std::string>());
     if (!names) {
         Say(texts::kNoOperatingSystems);
+    }
+    if (!cutShort.ok()) {
+        Say(texts::ListCutShort(install::LoaderFilesDir(state_.RimCommonPath), cutShort.message));
     }
 }
 
@@ -118,19 +124,30 @@ void TForm1::ExcecuteSelectionButtonClick() {
     if (!GuardConfirmed()) {
         return;
     }
-    const auto report = RunWaiting([this] {
+    ShowRunOutcome(texts::kRemovalActivity, [this] {
         return removal::RunRemoval(platform_.files, state_.RimCommonPath, OSName(),
                                    [this](const std::string& checkBox) { return Ticked(checkBox); });
     });
-    Say(texts::CompletionMessage(report));
 }
 
 void TForm1::resetfileClick() {
     if (!GuardConfirmed()) {
         return;
     }
-    const auto report =
-        RunWaiting([this] { return removal::RunRestore(platform_.files, state_.RimCommonPath, OSName()); });
+    ShowRunOutcome(texts::kRestoreActivity,
+                   [this] { return removal::RunRestore(platform_.files, state_.RimCommonPath, OSName()); });
+}
+
+// A run that an unexpected error stops (out of memory, say) leaves every module in one place or the other;
+// the user hears what stopped and how to finish, instead of a bare error text.
+void TForm1::ShowRunOutcome(const char* activity, const std::function<removal::MoveReport()>& run) {
+    removal::MoveReport report;
+    try {
+        report = RunWaiting(run);
+    } catch (const std::exception& error) {
+        platform_.dialogs.ShowErrorBox(texts::kProgramName, texts::RunStopped(activity, error.what()));
+        return;
+    }
     Say(texts::CompletionMessage(report));
 }
 

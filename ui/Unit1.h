@@ -50,6 +50,7 @@ private:
     std::string OSName() const;
     bool Ticked(const std::string& checkBox) const;
     void Open(const tools::Launch& launch);
+    void ShowRunOutcome(const char* activity, const std::function<removal::MoveReport()>& run);
 
     install::AppState& state_;
     platform::Platform& platform_;

@@ -107,6 +107,12 @@ std::string FailureReason(const removal::MoveFailure& failure) {
     switch (failure.cause) {
     case removal::MoveFailure::Cause::TargetExists:
         return "a file of that name is already in " + failure.detail;
+    case removal::MoveFailure::Cause::UnsafeName:
+        return "its name leads out of the folder, so Trimlode leaves it where it is";
+    case removal::MoveFailure::Cause::FileInPlaceOfFolder:
+        return "this is a file, where Trimlode keeps a folder of removed modules; nothing was moved. Rename "
+               "or "
+               "move the file, then run again";
     case removal::MoveFailure::Cause::System:
         break;
     }

@@ -23,6 +23,12 @@ std::string Hint(const std::string& control);
 inline constexpr const char* kPlaceholderItems[] = {"1.", "2.", "3.", "4.", "5.", "6.", "7.", "8.", "9."};
 
 inline constexpr char kNoOperatingSystems[] = "No Operating Systems could be found";
+// The list of operating systems broke off part-way: some may be missing from it.
+inline std::string ListCutShort(const std::string& folder, const std::string& reason) {
+    return "Not every Operating System could be listed: " + folder + " could not be read to the end.\n\n" +
+           reason;
+}
+
 inline constexpr char kSelectFirst[] = "Please select an Operating System first.";
 inline constexpr char kConfirmFirst[] = "Please confirm an Operating System first.";
 
@@ -38,6 +44,17 @@ inline constexpr char kDesktopManagerQuestion[] = "Run Desktop Manager?";
 // The buttons of the program's own input box.
 inline constexpr char kOk[] = "OK";
 inline constexpr char kCancel[] = "Cancel";
+
+// What a run was doing when an unexpected error stopped it.
+inline constexpr char kRemovalActivity[] = "moving the ticked modules into RemovedFiles";
+inline constexpr char kRestoreActivity[] = "putting the removed modules back";
+
+// A run stopped part-way by an unexpected error. Every step is one rename, so each module is in one place.
+inline std::string RunStopped(const std::string& activity, const std::string& error) {
+    return "Trimlode stopped while " + activity + ": " + error +
+           "\n\nNothing is lost: every module is either still in its java folder or in RemovedFiles. "
+           "Click Execute Selections again, or Put It Back, to complete the run.";
+}
 
 // Why a program or document whose path is not a full path is not opened.
 inline constexpr char kFolderNotKnown[] =

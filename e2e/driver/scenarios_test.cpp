@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <chrono>
 #include <thread>
 
 namespace e2e {
@@ -85,6 +86,20 @@ TEST_F(TrimlodeTest, TypicalUseRemovesTheWallpaperAndPutsItBack) {
     EXPECT_THAT(RemovedNames(os), IsEmpty());
     EXPECT_EQ(platform::win32::disk::ReadFile(install::VendorFile(Rim())), demo::VendorFileContent());
     EXPECT_FALSE(VendorFileRemoved());
+}
+
+// Two copies at once would each move what the other already moved; a second start shows the first instead.
+TEST_F(TrimlodeTest, ASecondStartBringsTheFirstToTheFrontAndEnds) {
+    auto first = Start();
+    const HWND window = first.MainWindow();
+    ShowWindow(window, SW_MINIMIZE);
+    WaitFor("the window to be minimised", [&] { return IsIconic(window) != FALSE; });
+
+    auto second = Start();
+    EXPECT_TRUE(second.Program().WaitExit(std::chrono::seconds(20))) << "the second copy ends by itself";
+    WaitFor("the first window restored", [&] { return IsIconic(window) == FALSE; });
+    EXPECT_TRUE(first.Program().Running());
+    EXPECT_EQ(first.Items(), demo::DemoModules().operatingSystems);
 }
 
 TEST_F(TrimlodeTest, EveryCommandWithNothingConfirmedAnswersWithItsOwnMessage) {

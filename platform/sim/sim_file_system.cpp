@@ -16,6 +16,7 @@ struct SimFileSystem::Node {
     std::uint32_t attributes = attr::kDirectory;
     std::string content;
     bool locked = false;
+    std::optional<FolderSecurity> security = FolderSecurity{true, false};
     Node* parent = nullptr;
     std::vector<std::unique_ptr<Node>> children; // creation order
 
@@ -106,22 +107,31 @@ bool IsValidLeaf(const std::string& name) {
     });
 }
 
-// A listing taken when the enumeration starts, so entries moved away meanwhile do not disturb it.
+// A listing taken when the enumeration starts, so entries moved away meanwhile do not disturb it. With a
+// `breakOff` status, the first step fails with it, as a disk or network error part-way would.
 class SimEnumeration : public DirectoryEnumeration {
 public:
-    explicit SimEnumeration(std::vector<DirEntry> entries) : entries_(std::move(entries)) {}
+    SimEnumeration(std::vector<DirEntry> entries, Status breakOff)
+        : entries_(std::move(entries)), breakOff_(std::move(breakOff)) {}
     const DirEntry& Current() const override { return entries_[index_]; }
     bool Next() override {
+        if (!breakOff_.ok()) {
+            stopReason_ = breakOff_;
+            return false;
+        }
         if (index_ + 1 >= entries_.size()) {
             return false;
         }
         ++index_;
         return true;
     }
+    Status StopReason() const override { return stopReason_; }
 
 private:
     std::vector<DirEntry> entries_;
     std::size_t index_ = 0;
+    Status breakOff_;
+    Status stopReason_;
 };
 
 // Where a path leads: its parent folder (null when a level above is missing or is a file) and the entry.
@@ -238,6 +248,13 @@ void SimFileSystem::AddFile(const std::string& path, const std::string& content,
     file->content = content;
 }
 
+void SimFileSystem::AddEntryNamed(const std::string& folder, const std::string& name, bool isFolder) {
+    auto entry = std::make_unique<Node>();
+    entry->name = name;
+    entry->attributes = isFolder ? attr::kDirectory : attr::kArchive;
+    MakeLevels(folder).Adopt(std::move(entry));
+}
+
 std::optional<std::string> SimFileSystem::Content(const std::string& path) const {
     const Node* node = Find(path);
     if (node == nullptr || node->IsFolder()) {
@@ -267,8 +284,13 @@ void SimFileSystem::SetAttributes(const std::string& path, std::uint32_t attribu
     node.attributes = (attributes & ~attr::kDirectory) | (node.attributes & attr::kDirectory);
 }
 
+void SimFileSystem::SetSecurity(const std::string& path, std::optional<FolderSecurity> security) {
+    Require(path).security = security;
+}
+
 void SimFileSystem::InjectFault(const std::string& operation, const std::string& path, std::uint32_t code) {
-    if (operation != "move" && operation != "mkdir" && operation != "delete" && operation != "list") {
+    if (operation != "move" && operation != "mkdir" && operation != "delete" && operation != "list" &&
+        operation != "step") {
         throw std::logic_error("unknown operation for a fault: " + operation);
     }
     faults_.push_back({operation, path, code});
@@ -332,7 +354,11 @@ std::unique_ptr<DirectoryEnumeration> SimFileSystem::Enumerate(const std::string
     if (entries.empty()) {
         return nullptr;
     }
-    return std::make_unique<SimEnumeration>(std::move(entries));
+    Status breakOff;
+    if (TakeFault("step", folderAndPattern.substr(0, cut + 1), injected)) {
+        breakOff = Failure(injected);
+    }
+    return std::make_unique<SimEnumeration>(std::move(entries), breakOff);
 }
 
 Status SimFileSystem::MoveEntry(const std::string& from, const std::string& to) {
@@ -441,6 +467,11 @@ Status SimFileSystem::RemoveFile(const std::string& path) {
 bool SimFileSystem::FileExists(const std::string& path) {
     const Node* node = Find(path);
     return node != nullptr && !node->IsFolder();
+}
+
+std::optional<FolderSecurity> SimFileSystem::SecurityOf(const std::string& path) {
+    const Node* node = Find(path);
+    return node != nullptr ? node->security : std::nullopt;
 }
 
 } // namespace platform::sim

@@ -18,8 +18,8 @@ std::string Folded(const std::string& text) {
     return EncodeUtf8(cps);
 }
 
-// The text of UTF-16LE string data up to its first NUL; an odd last byte and unpaired surrogates are
-// dropped or replaced rather than trusted.
+// The text of UTF-16LE string data up to its first NUL, as the Win32 registry reads it; an odd last byte is
+// dropped.
 std::string TextOf(const std::vector<std::uint8_t>& bytes) {
     std::u32string cps;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
@@ -36,7 +36,7 @@ std::string TextOf(const std::vector<std::uint8_t>& bytes) {
         }
         cps.push_back(unit);
     }
-    return EncodeUtf8(cps); // lone surrogates become U+FFFD here
+    return EncodeUtf8(cps);
 }
 
 } // namespace

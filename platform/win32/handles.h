@@ -44,13 +44,6 @@ struct FindHandleTraits {
 };
 using FindHandle = UniqueHandle<FindHandleTraits>;
 
-// A process, thread, mapping or other kernel object: null when there is none.
-struct KernelObjectTraits {
-    static HANDLE Invalid() { return nullptr; }
-    static void Close(HANDLE handle) { CloseHandle(handle); }
-};
-using KernelHandle = UniqueHandle<KernelObjectTraits>;
-
 // A file, or a snapshot of the system's processes: INVALID_HANDLE_VALUE when there is none.
 struct FileHandleTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
@@ -58,6 +51,14 @@ struct FileHandleTraits {
 };
 using FileHandle = UniqueHandle<FileHandleTraits>;
 using SnapshotHandle = UniqueHandle<FileHandleTraits>;
+
+// Handles whose failure value is null rather than INVALID_HANDLE_VALUE: processes, threads, mappings,
+// mutexes, events, tokens.
+struct KernelHandleTraits {
+    static HANDLE Invalid() { return nullptr; }
+    static void Close(HANDLE handle) { CloseHandle(handle); }
+};
+using KernelHandle = UniqueHandle<KernelHandleTraits>;
 
 struct RegistryKeyTraits {
     static HKEY Invalid() { return nullptr; }

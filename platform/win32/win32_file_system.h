@@ -16,6 +16,7 @@ public:
     Status MakeFolder(const std::string& path) override;
     Status RemoveFile(const std::string& path) override;
     bool FileExists(const std::string& path) override;
+    std::optional<FolderSecurity> SecurityOf(const std::string& path) override;
 };
 
 } // namespace platform::win32

@@ -1,5 +1,6 @@
 #include "install/catalogue.h"
 #include "platform/file_system.h"
+#include "platform/sim/sim_file_system.h"
 #include "tests/support/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +54,28 @@ TEST_F(ListOperatingSystems, KeepsNamesThatLookLikeDotEntriesAndUnicodeNames) {
     const auto list = Sorted();
     ASSERT_TRUE(list);
     EXPECT_EQ(*list, (std::vector<std::string>{"..4.5", ".hidden-looking", "4.5 Ωмега 名前"}));
+}
+
+TEST_F(ListOperatingSystems, KeepsNamesEndingInDotsOrBlanksAsTheyAre) {
+    fx->MakeFolders(loaderFiles + "4.5.0.44");
+    fx->MakeFolders(loaderFiles + "4.5.0.44.");
+    fx->MakeFolders(loaderFiles + "4.5.0.44 ");
+    const auto list = Sorted();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(*list, (std::vector<std::string>{"4.5.0.44", "4.5.0.44 ", "4.5.0.44."}));
+}
+
+// Wine and network file systems may list names Windows never gives; joined to a path, they would lead the
+// runs out of the loader-files folder.
+TEST(ListOperatingSystemsOnForeignNames, LeavesOutNamesThatLeaveTheFolder) {
+    platform::sim::SimFileSystem files;
+    const std::string rim = "C:\\Program Files\\Common Files\\Research In Motion\\";
+    const std::string loaderFiles = rim + "Shared\\Loader Files\\";
+    files.AddFolder(loaderFiles + "4.5.0.44\\java");
+    for (const char* name : {"..\\..\\..\\outside", "4.5/../../x", "..\\", "4.5:stream", "\\"}) {
+        files.AddEntryNamed(loaderFiles, name, true);
+    }
+    EXPECT_EQ(install::ListOperatingSystems(files, rim), std::vector<std::string>{"4.5.0.44"});
 }
 
 TEST_F(ListOperatingSystems, EmptyFolderGivesAnEmptyListAndMissingFolderNone) {

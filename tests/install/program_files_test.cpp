@@ -80,6 +80,40 @@ TEST(Locate, ProbesBelowTheDriveThenFallsBackToProgramFilesDir) {
     }
 }
 
+// Any signed-in user may create "C:\Program Files(x86)"; this program runs elevated, so a probe folder that a
+// user could have planted or may still change is passed over as if it were absent.
+TEST(Locate, UsesTheProbeOnlyWhenEveryLevelIsProtected) {
+    using platform::FolderSecurity;
+    struct TrustCase {
+        const char* label;
+        std::string level; // below the drive
+        std::optional<FolderSecurity> security;
+        bool probeUsed;
+    };
+    const std::string top = "\\Program Files(x86)";
+    const std::string rim = top + "\\Common Files\\Research In Motion";
+    const TrustCase cases[] = {
+        {"installed by the administration", top, FolderSecurity{true, false}, true},
+        {"planted by a user", top, FolderSecurity{false, true}, false},
+        {"owned by a user, closed to others", top, FolderSecurity{false, false}, false},
+        {"owned by administrators but open to users", top, FolderSecurity{true, true}, false},
+        {"a lower level open to users", rim, FolderSecurity{true, true}, false},
+        {"a lower level owned by a user", top + "\\Common Files", FolderSecurity{false, false}, false},
+        {"security that cannot be read", rim, std::nullopt, false},
+        {"the loader files below may be open", rim + "\\Shared", FolderSecurity{false, true}, true},
+    };
+    for (const auto& c : cases) {
+        Machine machine;
+        machine.registry.SetString(kKey, kValue, "C:\\Program Files");
+        machine.InstallPackageBelow("C:\\Program Files" + kRim);
+        machine.InstallPackageBelow("C:" + kBelowDrive);
+        machine.files.SetSecurity("C:" + c.level, c.security);
+        EXPECT_EQ(install::LocateRimCommonPath(machine.registry, machine.files),
+                  c.probeUsed ? "C:" + kBelowDrive : "C:\\Program Files" + kRim)
+            << c.label;
+    }
+}
+
 TEST(Locate, AnEmptyLoaderFilesFolderStillCounts) {
     Machine machine;
     machine.registry.SetString(kKey, kValue, "C:\\Program Files");

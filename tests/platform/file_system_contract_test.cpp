@@ -7,6 +7,10 @@
 // - A folder holding a file that another program has open can be moved; Windows refuses.
 // - Replacing a read-only file succeeds; Windows refuses with access denied.
 // - Names starting with "." are hidden unless the prefix sets ShowDotFiles (scripts/wine-env.sh does).
+// - Names holding unpaired surrogates cannot be created (the Unix name has no form for them), and a Unix name
+//   that is not UTF-8 is listed with U+FFFD in its place, which Wine's own lookup then matches loosely.
+// - Security descriptors set on files are not kept: Wine derives owner and access list from the Unix owner
+//   and mode, so only a user's own folder can be tested there.
 #include "platform/file_system.h"
 #include "tests/support/fixtures.h"
 
@@ -154,6 +158,7 @@ TEST_F(FileContract, StepPastTheEndKeepsTheLastEntry) {
     EXPECT_FALSE(found->Next());
     EXPECT_FALSE(found->Next());
     EXPECT_EQ(found->Current().name, "only.cod");
+    EXPECT_TRUE(found->StopReason().ok()) << "the end of a folder is no error";
 }
 
 TEST_F(FileContract, UnicodeNamesSurviveEnumerationAndMoves) {
@@ -360,6 +365,30 @@ TEST_F(FileContract, PathsLongerThanTheClassicLimitWork) {
     EXPECT_TRUE(files.FileExists(deep + "removed\\net_rim_vad.cod"));
     EXPECT_TRUE(files.RemoveFile(deep + "removed\\net_rim_vad.cod").ok());
     EXPECT_TRUE(fixture->List(deep + "removed").empty());
+}
+
+TEST_F(FileContract, SecurityTellsTheOwnerAndWhetherOthersMayChangeAFolder) {
+    // What a signed-in user creates is theirs, as a planted folder would be.
+    fixture->MakeFolders(root + "made");
+    const auto made = files.SecurityOf(root + "made");
+    ASSERT_TRUE(made);
+    EXPECT_FALSE(made->ownedByAdministration);
+    EXPECT_TRUE(made->othersMayChange);
+    EXPECT_EQ(files.SecurityOf(root + "missing"), std::nullopt);
+
+    const platform::FolderSecurity cases[] = {{true, false}, {true, true}, {false, false}, {false, true}};
+    int index = 0;
+    for (const auto& security : cases) {
+        const std::string folder = root + "folder-" + std::to_string(index++);
+        fixture->MakeFolders(folder);
+        if (!fixture->SetSecurity(folder, security)) {
+            GTEST_SKIP() << "this system does not keep the security descriptors it is given";
+        }
+        const auto read = files.SecurityOf(folder);
+        ASSERT_TRUE(read) << folder;
+        EXPECT_EQ(read->ownedByAdministration, security.ownedByAdministration) << folder;
+        EXPECT_EQ(read->othersMayChange, security.othersMayChange) << folder;
+    }
 }
 
 TEST_F(FileContract, InjectedFaultsFailOnceWithTheirCode) {

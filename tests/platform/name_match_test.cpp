@@ -58,4 +58,27 @@ TEST(Utf8, RoundTripsAndReplacesMalformedBytes) {
     EXPECT_EQ(platform::DecodeUtf8("\xE2\x82"), std::u32string(U"\uFFFD\uFFFD")); // cut short
 }
 
+// A Windows name is any sequence of 16-bit units: unpaired surrogates must come back as they were, and two
+// names that differ only there are two names.
+TEST(Utf16, EveryUnitSequenceRoundTrips) {
+    const std::u16string samples[] = {
+        u"",
+        u"plain",
+        u"Gr\u00F6\u00DFe \u540D\u524D",
+        u"phone \xD83D\xDCF1",     // a pair: one code point above U+FFFF
+        u"net_rim_vad_\xDC80.cod", // a low surrogate alone
+        u"net_rim_vad_\xD800.cod", // a high surrogate alone
+        u"\xD800",                 // alone at the end
+        u"\xDC00\xD800",           // low before high: two unpaired units
+        u"\xD83D\xD83D\xDCF1",     // a high surrogate, then a pair
+    };
+    for (const auto& units : samples) {
+        EXPECT_EQ(platform::ToUtf16(platform::FromUtf16(units)), units);
+    }
+    EXPECT_EQ(platform::FromUtf16(u"a\xDC80"), "a\xED\xB2\x80");
+    EXPECT_EQ(platform::FromUtf16(u"\xD83D\xDCF1"), "\xF0\x9F\x93\xB1");
+    EXPECT_FALSE(platform::SameName(platform::FromUtf16(u"x\xDC80"), platform::FromUtf16(u"x\xDC81")));
+    EXPECT_EQ(platform::ToUtf16("a\xFF"), u"a\xFFFD");
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 // The pieces of the Win32 layer that the contract tests do not reach: text conversion, error texts, the
 // shell's failures and the program's folder, and the message boxes' answers.
+#include "platform/win32/single_instance.h"
 #include "platform/win32/system_error.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_dialogs.h"
@@ -30,11 +31,35 @@ TEST(Win32Text, Utf8AndUtf16RoundTrip) {
     EXPECT_EQ(Widen("a\xFF"
                     "b"),
               std::wstring(L"a\uFFFDb"));
+    const std::wstring unpaired[] = {L"vad_\xDC80.cod", L"\xD800", L"\xDC00\xD800x"};
+    for (const auto& wide : unpaired) {
+        EXPECT_EQ(Widen(Narrow(wide)), wide);
+    }
 }
 
-TEST(Win32Text, LongPathsGetTheExtendedPrefix) {
-    const std::string shortPath = "C:\\Program Files\\Trimlode";
-    EXPECT_EQ(platform::win32::WidePath(shortPath), Widen(shortPath));
+// Full paths are taken literally ("\\?\"), so a trailing dot or blank stays part of the name; separators,
+// "." and ".." pieces are resolved first, as Windows would.
+TEST(Win32Text, FullPathsGetTheLiteralPrefix) {
+    struct Case {
+        std::string path;
+        std::wstring expected;
+    };
+    const Case cases[] = {
+        {"C:\\Program Files\\Trimlode", L"\\\\?\\C:\\Program Files\\Trimlode"},
+        {"C:\\Loader Files\\4.5.0.44.\\java\\", L"\\\\?\\C:\\Loader Files\\4.5.0.44.\\java\\"},
+        {"C:\\Loader Files\\4.5.0.44 \\*.cod", L"\\\\?\\C:\\Loader Files\\4.5.0.44 \\*.cod"},
+        {"c:/a//b/./c/../d", L"\\\\?\\c:\\a\\b\\d"},
+        {"C:\\..\\..\\x", L"\\\\?\\C:\\x"},
+        {"C:\\", L"\\\\?\\C:\\"},
+        {"C:\\java\\con.cod", L"\\\\?\\C:\\java\\con.cod"},
+        {"\\\\server\\share\\dir.\\f", L"\\\\?\\UNC\\server\\share\\dir.\\f"},
+        {"\\\\?\\C:\\as is.\\..", L"\\\\?\\C:\\as is.\\.."},
+        {"relative\\name.cod", L"relative\\name.cod"},
+        {"\\\\server", L"\\\\server"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(platform::win32::WidePath(c.path), c.expected) << c.path;
+    }
     const std::string longPath = "C:\\" + std::string(300, 'x') + "\\file.cod";
     EXPECT_EQ(platform::win32::WidePath(longPath), L"\\\\?\\" + Widen(longPath));
     EXPECT_EQ(platform::win32::WidePath("\\\\server\\share\\" + std::string(300, 'y')),
@@ -88,6 +113,43 @@ TEST(Win32Shell, ExecutableFolderHoldsTheRunningProgram) {
     EXPECT_EQ(folder.back(), '\\');
     const DWORD attributes = GetFileAttributesW(Widen(folder + "trimlode_tests.exe").c_str());
     EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Win32SingleInstance, OnlyTheFirstHolderOfTheNameIsFirst) {
+    const std::wstring name =
+        platform::win32::PerUserName(L"TrimlodeTest-" + std::to_wstring(GetCurrentProcessId()));
+    EXPECT_EQ(name.rfind(L"Local\\TrimlodeTest-", 0), 0u);
+    EXPECT_NE(name.find(L"-S-1-5-"), std::wstring::npos) << "one name per user";
+    {
+        const platform::win32::SingleInstance first(name);
+        EXPECT_TRUE(first.IsFirst());
+        const platform::win32::SingleInstance second(name);
+        EXPECT_FALSE(second.IsFirst());
+        EXPECT_TRUE(platform::win32::SingleInstance(name + L"-other").IsFirst());
+    }
+    EXPECT_TRUE(platform::win32::SingleInstance(name).IsFirst()) << "the name is free once the first ends";
+}
+
+TEST(Win32SingleInstance, TheFirstWindowComesToTheFrontRestored) {
+    const wchar_t* kClass = L"TrimlodeTestFront";
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kClass;
+    ASSERT_NE(RegisterClassExW(&windowClass), 0);
+    EXPECT_FALSE(platform::win32::BringWindowToFront(kClass)) << "no window yet";
+
+    const HWND window = CreateWindowExW(0, kClass, L"first", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr,
+                                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(window));
+    EXPECT_TRUE(platform::win32::BringWindowToFront(kClass));
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_TRUE(IsWindowVisible(window));
+    DestroyWindow(window);
+    UnregisterClassW(kClass, GetModuleHandleW(nullptr));
 }
 
 // Waits for the message box captioned `caption`, then answers it with the button `command`, as a user

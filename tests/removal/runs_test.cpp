@@ -1,4 +1,5 @@
 #include "install/paths.h"
+#include "platform/sim/sim_file_system.h"
 #include "removal/module_catalogue.h"
 #include "removal/move_report.h"
 #include "removal/mover.h"
@@ -9,9 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -93,6 +96,54 @@ protected:
 
     // The fixture sorts its own way; tests compare byte-sorted lists.
     std::vector<std::string> Listed(const std::string& folder) { return SortedNames(fx->List(folder)); }
+};
+
+// Another Trimlode running at the same time, which always wins the race: every move is made by it first,
+// so the run under test finds each listed entry already gone.
+class RivalInstance : public platform::FileSystem {
+public:
+    explicit RivalInstance(platform::FileSystem& files) : files_(files) {}
+    using FileSystem::Enumerate;
+    std::unique_ptr<platform::DirectoryEnumeration> Enumerate(const std::string& pattern, std::uint32_t mask,
+                                                              platform::Status& failure) override {
+        return files_.Enumerate(pattern, mask, failure);
+    }
+    platform::Status MoveEntry(const std::string& from, const std::string& to) override {
+        files_.MoveEntry(from, to);
+        return files_.MoveEntry(from, to);
+    }
+    platform::Status MoveEntryReplacing(const std::string& from, const std::string& to) override {
+        files_.MoveEntryReplacing(from, to);
+        return files_.MoveEntryReplacing(from, to);
+    }
+    platform::Status MakeFolder(const std::string& path) override { return files_.MakeFolder(path); }
+    platform::Status RemoveFile(const std::string& path) override { return files_.RemoveFile(path); }
+    bool FileExists(const std::string& path) override { return files_.FileExists(path); }
+    std::optional<platform::FolderSecurity> SecurityOf(const std::string& path) override {
+        return files_.SecurityOf(path);
+    }
+
+private:
+    platform::FileSystem& files_;
+};
+
+// Another Trimlode that acts just after a move of this run found its source missing: by the time this run
+// looks again, the other one has moved the file into that place.
+class InterleavedInstance : public RivalInstance {
+public:
+    InterleavedInstance(platform::FileSystem& files, std::function<void()> otherMove)
+        : RivalInstance(files), files_(files), otherMove_(std::move(otherMove)) {}
+    platform::Status MoveEntry(const std::string& from, const std::string& to) override {
+        const platform::Status status = files_.MoveEntry(from, to);
+        if (status.code == platform::error::kFileNotFound && otherMove_) {
+            std::exchange(otherMove_, nullptr)();
+        }
+        return status;
+    }
+
+private:
+    platform::FileSystem& files_;
+    std::function<void()> otherMove_;
 };
 
 std::vector<std::string> Without(const std::vector<std::string>& all, const std::vector<std::string>& taken) {
@@ -325,6 +376,110 @@ TEST_F(Installation, UnicodeNamesMoveAndComeBack) {
     EXPECT_EQ(Listed(Java(os)), SortedNames(modules));
 }
 
+// Windows drops trailing dots and blanks from each piece of a plain path, so "4.5.0.44." would address
+// "4.5.0.44": each run must act on the folder of exactly the listed name.
+TEST_F(Installation, NamesEndingInDotsOrBlanksAreActedOnAsListed) {
+    const std::vector<std::string> systems = {kOs, kOs + ".", kOs + " ", kOs + ". ."};
+    for (const auto& os : systems) {
+        AddPackage(os, {"net_rim_vad.cod", "net_rim_tmo_five.cod"});
+    }
+    for (const auto& os : systems) {
+        SCOPED_TRACE("'" + os + "'");
+        EXPECT_EQ(Failures(Remove({"vad"}, os)), "Action completed.");
+        EXPECT_EQ(Listed(Removed(os)), std::vector<std::string>{"net_rim_vad.cod"});
+        EXPECT_EQ(fx->ReadFile(Removed(os) + "net_rim_vad.cod"), ContentOf("net_rim_vad.cod", os));
+        for (const auto& other : systems) {
+            if (other != os) {
+                EXPECT_TRUE(fx->Exists(Java(other) + "net_rim_vad.cod")) << "'" << other << "'";
+            }
+        }
+        EXPECT_EQ(Failures(Restore(os)), "Action completed.");
+        EXPECT_EQ(fx->ReadFile(Java(os) + "net_rim_vad.cod"), ContentOf("net_rim_vad.cod", os));
+    }
+    EXPECT_EQ(Listed(install::RemovedRoot(rim) + "\\"), SortedNames(systems));
+}
+
+// A module name holding separators, as Wine or a network file system may list one, would move a file from
+// outside the java folder, or into a folder outside the maker's: it is left alone and reported.
+TEST(ForeignNames, AModuleWhoseNameLeavesTheFolderStaysAndIsReported) {
+    platform::sim::SimFileSystem files;
+    const std::string rim = "C:\\Program Files\\Common Files\\Research In Motion\\";
+    const std::string java = install::JavaDir(rim, kOs);
+    files.AddFile(java + "net_rim_vad.cod", "vad");
+    files.AddFile("C:\\Program Files\\Common Files\\net_rim_vad_outside.cod", "not a module of this system");
+    // Joined to the java folder, this name matches "net_rim_vad*.cod" and addresses the file outside.
+    const std::string escaping = "net_rim_vad\\..\\..\\..\\..\\..\\..\\net_rim_vad_outside.cod";
+    files.AddEntryNamed(java, escaping, false);
+
+    const MoveReport report =
+        removal::RunRemoval(files, rim, kOs, [](const std::string& box) { return box == "vad"; });
+    EXPECT_EQ(Failures(report),
+              "Action completed, but 1 item(s) could not be moved.\n\n" + escaping + ": " +
+                  ui::texts::FailureReason({"", removal::MoveFailure::Cause::UnsafeName, ""}));
+    EXPECT_EQ(files.Content("C:\\Program Files\\Common Files\\net_rim_vad_outside.cod"),
+              "not a module of this system");
+    EXPECT_EQ(files.Content(install::RemovedDir(rim, kOs) + "net_rim_vad.cod"), "vad");
+    EXPECT_EQ(files.List(install::RemovedDir(rim, kOs)), std::vector<std::string>{"net_rim_vad.cod"});
+}
+
+// Windows names may hold unpaired surrogates (written here as WTF-8 bytes); a boundary that replaced them
+// would rename the modules, or make two of them one.
+TEST_F(Installation, NamesWithUnpairedSurrogatesMoveAndComeBackUnchanged) {
+    if (!fx->HoldsUnpairedSurrogates()) {
+        GTEST_SKIP() << "this file system refuses names holding unpaired surrogates";
+    }
+    const std::string os = "4.5.0.44 \xED\xA0\x80";
+    const std::vector<std::string> modules = {"net_rim_vad_\xED\xB2\x80.cod", "net_rim_vad_\xED\xB2\x81.cod",
+                                              "net_rim_vad_\xED\xA0\x80.cod"};
+    AddPackage(os, modules);
+    EXPECT_EQ(Listed(Java(os)), SortedNames(modules));
+    EXPECT_EQ(Failures(Remove({"vad"}, os)), "Action completed.");
+    EXPECT_EQ(Listed(Removed(os)), SortedNames(modules));
+    EXPECT_EQ(Failures(Restore(os)), "Action completed.");
+    EXPECT_EQ(Listed(Java(os)), SortedNames(modules));
+    for (const auto& name : modules) {
+        EXPECT_EQ(fx->ReadFile(Java(os) + name), ContentOf(name, os));
+    }
+}
+
+// Two instances at once: what the other one moved first is done, not a failure of this run.
+TEST_F(Installation, ModulesMovedByAnotherInstanceMeanwhileAreNoFailure) {
+    AddPackage(kOs, kAllModules);
+    AddVendorFile();
+    RivalInstance rival(fx->Files());
+    const auto ticked = [](const std::string& box) {
+        return box == "vad" || box == "themes" || box == "Vendor_xml";
+    };
+    const MoveReport removal = removal::RunRemoval(rival, rim, kOs, ticked);
+    EXPECT_EQ(Failures(removal), "Action completed.");
+    EXPECT_EQ(Listed(Removed()), SortedNames({"net_rim_vad.cod", "net_rim_vad-1.cod", "net_rim_theme_1.cod",
+                                              "net_rim_theme_10.cod", "net_rim_theme_1_x.cod",
+                                              "net_rim_theme_precision_silver_480x320_b.cod"}));
+
+    EXPECT_EQ(fx->ReadFile(RemovedVendor()), "vendor");
+
+    EXPECT_EQ(Failures(removal::RunRestore(rival, rim, kOs)), "Action completed.");
+    EXPECT_EQ(fx->ReadFile(Vendor()), "vendor");
+    EXPECT_EQ(Listed(Java()), SortedNames(kAllModules));
+    EXPECT_TRUE(Listed(Removed()).empty());
+}
+
+TEST_F(Installation, VendorFileMovedByAnotherInstanceJustAfterIsNoFailure) {
+    AddPackage(kOs, {"net_rim_vad.cod"});
+    AddVendorFile();
+    // Put It Back finds no removed copy; the other instance then sets the vendor file aside.
+    InterleavedInstance setAside(fx->Files(), [&] { fx->Files().MoveEntry(Vendor(), RemovedVendor()); });
+    fx->MakeFolders(install::RemovedRoot(rim));
+    EXPECT_EQ(Failures(removal::RunRestore(setAside, rim, kOs)), "Action completed.");
+    EXPECT_EQ(fx->ReadFile(RemovedVendor()), "vendor");
+
+    // A removal finds no vendor file in AppLoader; the other instance then puts it back.
+    InterleavedInstance putBack(fx->Files(), [&] { fx->Files().MoveEntry(RemovedVendor(), Vendor()); });
+    const auto none = [](const std::string&) { return false; };
+    EXPECT_EQ(Failures(removal::RunRemoval(putBack, rim, kOs, none)), "Action completed.");
+    EXPECT_EQ(fx->ReadFile(Vendor()), "vendor");
+}
+
 TEST_F(Installation, LockedModuleIsReportedAndTheOthersStillMove) {
     AddPackage(kOs, {"net_rim_vad.cod", "net_rim_vad-1.cod"});
     AddVendorFile();
@@ -383,6 +538,55 @@ TEST_F(Installation, FolderThatCannotBeListedIsReportedOnce) {
     fx->InjectFault("list", Removed(), platform::error::kAccessDenied);
     EXPECT_EQ(Failures(Restore()),
               "Action completed, but 1 item(s) could not be moved.\n\n" + Removed() + ": Access is denied.");
+}
+
+// A listing that breaks off part-way (a disk or network error) leaves the rest of the folder unmoved: the
+// folder is reported once, by its path, never "Action completed.".
+TEST_F(Installation, ListingThatBreaksOffIsReportedOnceByTheFolder) {
+    if (!fx->CanInjectFaults()) {
+        GTEST_SKIP() << "fault injection needs the simulation";
+    }
+    AddPackage(kOs, {"net_rim_vad.cod", "net_rim_vad-1.cod", "net_rim_vad-2.cod"});
+    fx->InjectFault("step", Java(), platform::error::kSharingViolation);
+    const MoveReport report = Remove({"vad"});
+    EXPECT_EQ(Failures(report),
+              "Action completed, but 1 item(s) could not be moved.\n\n" + Java() +
+                  ": The process cannot access the file because it is being used by another "
+                  "process.");
+    EXPECT_EQ(Listed(Java()).size(), 2u) << "only the first module listed could move";
+
+    EXPECT_EQ(Failures(Remove({"vad"})), "Action completed.") << "a run again completes it";
+    EXPECT_TRUE(Listed(Java()).empty());
+    fx->InjectFault("step", Removed(), platform::error::kSharingViolation);
+    EXPECT_EQ(Restore().failures.size(), 1u);
+}
+
+// A file where RemovedFiles or RemovedFiles\<OS> belongs would fail every move with "path not found"; the
+// user reads the one cause instead, by its path, and nothing moves.
+TEST_F(Installation, FileInPlaceOfARemovedFilesFolderIsReportedOnceAsTheCause) {
+    for (const bool rootIsFile : {true, false}) {
+        auto local = testsupport::MakeFileFixture();
+        std::swap(fx, local);
+        rim = fx->Root() + "Research In Motion\\";
+        AddPackage(kOs, kAllModules);
+        AddVendorFile();
+        const std::string inTheWay =
+            rootIsFile ? install::RemovedRoot(rim) : install::RemovedDirAsCreated(rim, kOs);
+        if (!rootIsFile) {
+            fx->MakeFolders(install::RemovedRoot(rim));
+        }
+        fx->WriteFile(inTheWay, "someone's file");
+        SCOPED_TRACE(inTheWay);
+
+        const std::string expected =
+            "Action completed, but 1 item(s) could not be moved.\n\n" + inTheWay + ": " +
+            ui::texts::FailureReason({"", removal::MoveFailure::Cause::FileInPlaceOfFolder, ""});
+        EXPECT_EQ(Failures(Remove({"vad", "wallpaper"})), expected);
+        EXPECT_EQ(Failures(Restore()), expected);
+        EXPECT_EQ(Listed(Java()), SortedNames(kAllModules));
+        EXPECT_EQ(fx->ReadFile(Vendor()), "vendor");
+        EXPECT_EQ(fx->ReadFile(inTheWay), "someone's file");
+    }
 }
 
 TEST_F(Installation, FolderThatCannotBeCreatedIsReportedByPath) {

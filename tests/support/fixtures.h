@@ -23,15 +23,23 @@ public:
     virtual void WriteFile(const std::string& path, const std::string& content) = 0; // parents must exist
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;        // nullopt: no such file
     virtual void SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
+    // Gives the entry an owner (the administrators group, or the user running the tests) and an access list
+    // that lets the administration change it and, when `othersMayChange`, authenticated users too. False
+    // when the system does not keep what was set (Wine derives a descriptor from the Unix mode instead).
+    // Folders made by MakeFolders belong to the user running the tests, who may change them.
+    virtual bool SetSecurity(const std::string& path, const platform::FolderSecurity& security) = 0;
     virtual bool Exists(const std::string& path) = 0; // file or folder
     // Entry names of a folder (no "." or ".."), sorted by name.
     virtual std::vector<std::string> List(const std::string& folder) = 0;
     // Holds the file open without sharing until Unlock, as another program would.
     virtual void Lock(const std::string& path) = 0;
     virtual void Unlock(const std::string& path) = 0;
+    // Whether the file system takes names holding unpaired surrogates (Windows does; Wine refuses them).
+    virtual bool HoldsUnpairedSurrogates() = 0;
     // Fault injection exists only in the simulation; tests that need it skip elsewhere.
     virtual bool CanInjectFaults() const = 0;
-    // Makes the next operation of that kind ("move", "mkdir", "delete", "list") on `path` fail with `code`.
+    // Makes the next operation of that kind ("move", "mkdir", "delete", "list") on `path` fail with `code`;
+    // "step" breaks the next listing of the folder off after its first entry.
     virtual void InjectFault(const std::string& operation, const std::string& path, std::uint32_t code) = 0;
 };
 

@@ -12,7 +12,10 @@ public:
     SimFileFixture() { files_.AddFolder(Root()); }
     platform::FileSystem& Files() override { return files_; }
     std::string Root() const override { return "C:\\Users\\Tester\\AppData\\Local\\Temp\\TrimlodeTest\\"; }
-    void MakeFolders(const std::string& path) override { files_.AddFolder(path); }
+    void MakeFolders(const std::string& path) override {
+        files_.AddFolder(path);
+        files_.SetSecurity(path, platform::FolderSecurity{false, true});
+    }
     void WriteFile(const std::string& path, const std::string& content) override {
         files_.AddFile(path, content);
     }
@@ -20,10 +23,15 @@ public:
     void SetAttributes(const std::string& path, std::uint32_t attributes) override {
         files_.SetAttributes(path, attributes);
     }
+    bool SetSecurity(const std::string& path, const platform::FolderSecurity& security) override {
+        files_.SetSecurity(path, security);
+        return true;
+    }
     bool Exists(const std::string& path) override { return files_.Exists(path); }
     std::vector<std::string> List(const std::string& folder) override { return files_.List(folder); }
     void Lock(const std::string& path) override { files_.Lock(path); }
     void Unlock(const std::string& path) override { files_.Unlock(path); }
+    bool HoldsUnpairedSurrogates() override { return true; }
     bool CanInjectFaults() const override { return true; }
     void InjectFault(const std::string& operation, const std::string& path, std::uint32_t code) override {
         files_.InjectFault(operation, path, code);

@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <aclapi.h>
+
 #include <algorithm>
 #include <map>
 #include <stdexcept>
@@ -29,6 +31,43 @@ std::wstring UniqueSuffix() {
     LARGE_INTEGER counter;
     QueryPerformanceCounter(&counter);
     return std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter.QuadPart);
+}
+
+// A well-known SID in a buffer of its own.
+std::vector<BYTE> KnownSid(WELL_KNOWN_SID_TYPE type) {
+    std::vector<BYTE> sid(SECURITY_MAX_SID_SIZE);
+    DWORD size = static_cast<DWORD>(sid.size());
+    if (!CreateWellKnownSid(type, nullptr, sid.data(), &size)) {
+        throw std::runtime_error("cannot build a well-known SID");
+    }
+    return sid;
+}
+
+// The SID of the user running the tests.
+std::vector<BYTE> CurrentUserSid() {
+    HANDLE raw = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &raw)) {
+        throw std::runtime_error("cannot open the process token");
+    }
+    const platform::win32::KernelHandle token(raw);
+    std::vector<BYTE> buffer(256);
+    DWORD size = 0;
+    if (!GetTokenInformation(token.Get(), TokenUser, buffer.data(), static_cast<DWORD>(buffer.size()),
+                             &size)) {
+        throw std::runtime_error("cannot read the token's user");
+    }
+    const PSID sid = reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid;
+    return std::vector<BYTE>(static_cast<BYTE*>(sid), static_cast<BYTE*>(sid) + GetLengthSid(sid));
+}
+
+EXPLICIT_ACCESSW Grant(std::vector<BYTE>& sid, DWORD rights) {
+    EXPLICIT_ACCESSW access{};
+    access.grfAccessPermissions = rights;
+    access.grfAccessMode = GRANT_ACCESS;
+    access.grfInheritance = SUB_CONTAINERS_AND_OBJECTS_INHERIT;
+    access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+    access.Trustee.ptstrName = reinterpret_cast<LPWSTR>(sid.data());
+    return access;
 }
 
 class Win32FileFixture : public FileFixture {
@@ -70,6 +109,36 @@ public:
         }
     }
 
+    bool SetSecurity(const std::string& path, const platform::FolderSecurity& security) override {
+        std::vector<BYTE> admins = KnownSid(WinBuiltinAdministratorsSid);
+        std::vector<BYTE> system = KnownSid(WinLocalSystemSid);
+        std::vector<BYTE> users = KnownSid(WinBuiltinUsersSid);
+        std::vector<BYTE> authenticated = KnownSid(WinAuthenticatedUserSid);
+        std::vector<BYTE> owner = security.ownedByAdministration ? admins : CurrentUserSid();
+        std::vector<EXPLICIT_ACCESSW> entries = {Grant(admins, GENERIC_ALL), Grant(system, GENERIC_ALL),
+                                                 Grant(users, GENERIC_READ | GENERIC_EXECUTE)};
+        if (security.othersMayChange) {
+            entries.push_back(Grant(authenticated, GENERIC_READ | GENERIC_WRITE | GENERIC_EXECUTE | DELETE));
+        }
+        PACL acl = nullptr;
+        if (SetEntriesInAclW(static_cast<ULONG>(entries.size()), entries.data(), nullptr, &acl) !=
+            ERROR_SUCCESS) {
+            throw std::runtime_error("cannot build an access list");
+        }
+        std::wstring wide = WidePath(path);
+        const DWORD result = SetNamedSecurityInfoW(wide.data(), SE_FILE_OBJECT,
+                                                   OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION |
+                                                       PROTECTED_DACL_SECURITY_INFORMATION,
+                                                   owner.data(), nullptr, acl, nullptr);
+        LocalFree(acl);
+        if (result != ERROR_SUCCESS) {
+            throw std::runtime_error("cannot set the security of " + path + ": " + std::to_string(result));
+        }
+        const auto kept = files_.SecurityOf(path);
+        return kept && kept->ownedByAdministration == security.ownedByAdministration &&
+               kept->othersMayChange == security.othersMayChange;
+    }
+
     bool Exists(const std::string& path) override { return disk::Exists(path); }
     std::vector<std::string> List(const std::string& folder) override { return disk::List(folder); }
 
@@ -83,6 +152,15 @@ public:
     }
 
     void Unlock(const std::string& path) override { locks_.erase(path); }
+
+    bool HoldsUnpairedSurrogates() override {
+        const std::wstring probe = WidePath(Narrow(root_ + L"surrogate-\xDC80"));
+        if (!CreateDirectoryW(probe.c_str(), nullptr)) {
+            return false;
+        }
+        RemoveDirectoryW(probe.c_str());
+        return true;
+    }
 
     bool CanInjectFaults() const override { return false; }
     void InjectFault(const std::string&, const std::string&, std::uint32_t) override {

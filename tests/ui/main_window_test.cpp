@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,20 +51,29 @@ private:
     const platform::sim::SimWindowLibrary& windows_;
 };
 
-// A file system that notes, for every move, whether the main window showed the wait cursor.
+// A file system that notes, for every move, whether the main window showed the wait cursor, and can make a
+// move fail unexpectedly.
 class ObservedFiles : public platform::sim::SimFileSystem {
 public:
     explicit ObservedFiles(const platform::sim::SimWindowLibrary& windows) : windows_(windows) {}
     platform::Status MoveEntry(const std::string& from, const std::string& to) override {
         const auto* form = windows_.LastForm();
         movedWithWaitCursor.push_back(form != nullptr && form->WaitCursorShown());
+        if (movesBeforeThrow == 0) {
+            throw std::bad_alloc();
+        }
+        --movesBeforeThrow;
         return SimFileSystem::MoveEntry(from, to);
     }
     std::vector<bool> movedWithWaitCursor;
+    int movesBeforeThrow = -1; // moves until one fails as if memory ran out; -1: none fails
 
 private:
     const platform::sim::SimWindowLibrary& windows_;
 };
+
+// The simulated file system, which can be told to throw from a move, as an allocation failing part-way
+// through a run would.
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -175,6 +185,37 @@ TEST_F(MainWindowTest, RunsShowTheWaitCursorWhileTheyMoveAndNotWithTheirOutcome)
     }
 }
 
+TEST_F(MainWindowTest, RunStoppedByAnUnexpectedErrorSaysHowToComplete) {
+    InstallOs("4.5.0.44");
+    Start();
+    PickAndConfirm(0);
+    Window().Tick("wallpaper", true);
+    files.movesBeforeThrow = 2;
+    Window().Click("ExcecuteSelectionButton");
+    const auto errors = Shown(Kind::ErrorBox);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].text,
+              "Trimlode stopped while moving the ticked modules into RemovedFiles: std::bad_alloc"
+              "\n\nNothing is lost: every module is either still in its java folder or in "
+              "RemovedFiles. Click Execute Selections again, or Put It Back, to complete the run.");
+    EXPECT_EQ(Java("4.5.0.44").size() + Removed("4.5.0.44").size(),
+              kWallpaperModules.size() + kOtherModules.size());
+
+    files.movesBeforeThrow = 0;
+    Window().Click("resetfile");
+    ASSERT_EQ(Shown(Kind::ErrorBox).size(), 2u);
+    EXPECT_EQ(
+        Shown(Kind::ErrorBox)[1].text.rfind("Trimlode stopped while putting the removed modules back: ", 0),
+        0u);
+
+    files.movesBeforeThrow = -1;
+    Window().Click("ExcecuteSelectionButton");
+    EXPECT_EQ(LastMessage(), "Action completed.");
+    EXPECT_EQ(Removed("4.5.0.44"), Sorted(kWallpaperModules));
+    EXPECT_TRUE(Window().Shown()) << "the program goes on";
+    EXPECT_FALSE(Window().WaitCursorShown());
+}
+
 TEST_F(MainWindowTest, EveryCommandAnswersWithNothingConfirmed) {
     InstallOs("4.5.0.44");
     InstallVendorFile();
@@ -258,6 +299,18 @@ TEST_F(MainWindowTest, MissingLoaderFilesFolderIsReportedOnceBeforeTheWindowShow
     EXPECT_EQ(LastMessage(), kSelectFirst);
 }
 
+TEST_F(MainWindowTest, ListOfSystemsThatBreaksOffIsSaidToBeIncomplete) {
+    InstallOs("4.5.0.44");
+    InstallOs("4.5.0.52");
+    files.InjectFault("step", kLoaderFiles, platform::error::kSharingViolation);
+    Start();
+    EXPECT_TRUE(Items().empty());
+    EXPECT_EQ(LastMessage(),
+              std::string("Not every Operating System could be listed: ") + kLoaderFiles +
+                  " could not be read to the end.\n\nThe process cannot access the file because "
+                  "it is being used by another process.");
+}
+
 TEST_F(MainWindowTest, EmptyLoaderFilesFolderGivesAnEmptyListAndNoMessage) {
     files.AddFolder(kLoaderFiles);
     Start();
@@ -328,6 +381,24 @@ TEST_F(MainWindowTest, WipeNeedsTheExactWord) {
     EXPECT_EQ(shell.Requests()[0].parameters, "/nojvm");
     EXPECT_EQ(shell.Requests()[0].owner, Window().Handle());
     EXPECT_EQ(dialogs.Messages().size(), messagesBefore);
+}
+
+// A user plants "C:\Program Files(x86)\Common Files\Research In Motion" with a package and a loader of their
+// own: the elevated program lists, moves and starts only what lies below Program Files.
+TEST_F(MainWindowTest, APlantedProbeFolderIsPassedOver) {
+    InstallOs("4.5.0.44");
+    const std::string planted = "C:\\Program Files(x86)\\Common Files\\Research In Motion\\";
+    files.AddFolder(planted + "Shared\\Loader Files\\planted-by-user\\java");
+    files.AddFile(planted + "AppLoader\\loader.exe", "not the maker's loader");
+    files.SetSecurity("C:\\Program Files(x86)", platform::FolderSecurity{false, true});
+    Start();
+    EXPECT_EQ(state.RimCommonPath, kRim);
+    EXPECT_EQ(Items(), std::vector<std::string>{"4.5.0.44"});
+
+    dialogs.QueueInput("WipeMyDevice");
+    Window().Click("Button3");
+    ASSERT_EQ(shell.Requests().size(), 1u);
+    EXPECT_EQ(shell.Requests()[0].file, std::string(kRim) + "AppLoader\\loader.exe");
 }
 
 TEST_F(MainWindowTest, DesktopManagerStartsOnlyAfterOk) {
