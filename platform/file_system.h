@@ -84,7 +84,6 @@ public:
     virtual Status MoveEntryReplacing(const std::string& from, const std::string& to) = 0;
     // Creates one folder level; fails when it exists or its parent is missing.
     virtual Status MakeFolder(const std::string& path) = 0;
-    virtual Status RemoveFile(const std::string& path) = 0;
     // True when `path` names an existing file (not a folder).
     virtual bool FileExists(const std::string& path) = 0;
     // The owner and write rights of an existing file or folder; nullopt when they cannot be read.

@@ -15,7 +15,7 @@ struct Rgb {
 
 // A colour is either fixed or one of the system's colours, looked up when the control is drawn.
 struct Colour {
-    enum class Role { Fixed, WindowText, ActiveCaption, ButtonFace };
+    enum class Role { Fixed, WindowText };
     Role role = Role::WindowText;
     Rgb rgb;
 };

@@ -25,8 +25,9 @@ Launch WipeLoaderLaunch(const std::string& rimCommonPath);
 // install::ProgramFilesDirError, like GetProgramFilesDir).
 Launch DesktopManagerLaunch(platform::Registry& registry);
 
-// The help document beside the running program, never one in the current folder. An empty folder
-// (the program's own folder unknown) gives an empty file: nothing to open.
+// The help document beside the running program, never one in the current folder. An empty folder (the
+// program's own folder unknown) gives the bare name "Trimlode.chm", which is no full path and so is never
+// opened.
 Launch HelpLaunch(const std::string& executableFolder);
 
 } // namespace tools

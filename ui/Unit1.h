@@ -26,7 +26,6 @@ public:
 
     void Show() { window_->Show(); }
     int Run() { return window_->Run(); }
-    platform::Form& Window() { return *window_; }
 
     // The event handlers, named after the control and the event.
     void FormCreate();

@@ -289,8 +289,7 @@ void SimFileSystem::SetSecurity(const std::string& path, std::optional<FolderSec
 }
 
 void SimFileSystem::InjectFault(const std::string& operation, const std::string& path, std::uint32_t code) {
-    if (operation != "move" && operation != "mkdir" && operation != "delete" && operation != "list" &&
-        operation != "step") {
+    if (operation != "move" && operation != "mkdir" && operation != "list" && operation != "step") {
         throw std::logic_error("unknown operation for a fault: " + operation);
     }
     faults_.push_back({operation, path, code});
@@ -438,29 +437,6 @@ Status SimFileSystem::MakeFolder(const std::string& path) {
     auto folder = std::make_unique<Node>();
     folder->name = located->leaf;
     located->parent->Adopt(std::move(folder));
-    return Status::Success();
-}
-
-Status SimFileSystem::RemoveFile(const std::string& path) {
-    std::uint32_t injected = 0;
-    if (TakeFault("delete", path, injected)) {
-        return Failure(injected);
-    }
-    const auto located = Locate(drives_, path);
-    if (!located || located->parent == nullptr) {
-        return Failure(error::kPathNotFound);
-    }
-    Node* node = located->node;
-    if (node == nullptr) {
-        return Failure(error::kFileNotFound);
-    }
-    if (node->IsFolder() || (node->attributes & attr::kReadOnly) != 0) {
-        return Failure(error::kAccessDenied);
-    }
-    if (node->locked) {
-        return Failure(error::kSharingViolation);
-    }
-    located->parent->Release(node);
     return Status::Success();
 }
 

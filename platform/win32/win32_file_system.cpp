@@ -156,13 +156,6 @@ Status Win32FileSystem::MakeFolder(const std::string& path) {
     return Status::Success();
 }
 
-Status Win32FileSystem::RemoveFile(const std::string& path) {
-    if (!DeleteFileW(WidePath(path).c_str())) {
-        return LastErrorStatus();
-    }
-    return Status::Success();
-}
-
 bool Win32FileSystem::FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;

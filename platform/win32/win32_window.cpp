@@ -42,10 +42,6 @@ COLORREF ToColorRef(const Colour& colour) {
     switch (colour.role) {
     case Colour::Role::Fixed:
         return RGB(colour.rgb.r, colour.rgb.g, colour.rgb.b);
-    case Colour::Role::ActiveCaption:
-        return GetSysColor(COLOR_ACTIVECAPTION);
-    case Colour::Role::ButtonFace:
-        return GetSysColor(COLOR_BTNFACE);
     case Colour::Role::WindowText:
         break;
     }

@@ -117,7 +117,6 @@ public:
         return files_.MoveEntryReplacing(from, to);
     }
     platform::Status MakeFolder(const std::string& path) override { return files_.MakeFolder(path); }
-    platform::Status RemoveFile(const std::string& path) override { return files_.RemoveFile(path); }
     bool FileExists(const std::string& path) override { return files_.FileExists(path); }
     std::optional<platform::FolderSecurity> SecurityOf(const std::string& path) override {
         return files_.SecurityOf(path);

@@ -38,7 +38,7 @@ public:
     virtual bool HoldsUnpairedSurrogates() = 0;
     // Fault injection exists only in the simulation; tests that need it skip elsewhere.
     virtual bool CanInjectFaults() const = 0;
-    // Makes the next operation of that kind ("move", "mkdir", "delete", "list") on `path` fail with `code`;
+    // Makes the next operation of that kind ("move", "mkdir", "list") on `path` fail with `code`;
     // "step" breaks the next listing of the folder off after its first entry.
     virtual void InjectFault(const std::string& operation, const std::string& path, std::uint32_t code) = 0;
 };
