@@ -5,8 +5,10 @@
 #include "platform/win32/disk.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_window.h"
 
 #include <windows.h>
 
@@ -223,7 +225,47 @@ private:
     RegistryKey key_;
 };
 
+class Win32WindowFixture : public WindowFixture {
+public:
+    platform::WindowLibrary& Windows() override { return windows_; }
+    void Click(platform::Form& form, const std::string& control) override {
+        SendMessageW(ControlOf(form, control).Window(), BM_CLICK, 0, 0);
+    }
+    // The group's buttons are its child windows, in item order.
+    void ChooseItem(platform::Form& form, const std::string& radioGroup, int index) override {
+        HWND button = GetWindow(ControlOf(form, radioGroup).Window(), GW_CHILD);
+        for (int i = 0; i < index && button; ++i) {
+            button = GetWindow(button, GW_HWNDNEXT);
+        }
+        SendMessageW(button, BM_CLICK, 0, 0);
+    }
+    std::string Focused(platform::Form& form, const std::vector<std::string>& controls) override {
+        const HWND focus = GetFocus();
+        for (const std::string& name : controls) {
+            if (ControlOf(form, name).Owns(focus)) {
+                return name;
+            }
+        }
+        return {};
+    }
+
+private:
+    static platform::win32::Win32Control& ControlOf(platform::Form& form, const std::string& name) {
+        auto* control = dynamic_cast<platform::win32::Win32Control*>(form.FindControl(name));
+        if (!control) {
+            throw std::logic_error("no control named " + name);
+        }
+        return *control;
+    }
+
+    platform::win32::Win32WindowLibrary windows_;
+};
+
 } // namespace
+
+std::unique_ptr<WindowFixture> MakeWindowFixture() {
+    return std::make_unique<Win32WindowFixture>();
+}
 
 std::unique_ptr<FileFixture> MakeFileFixture() {
     return std::make_unique<Win32FileFixture>();
