@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the portable ZIP of each Windows build and checks what it holds: the stripped program (under
-# 600 KB, GUI, ASLR and NX, manifest, system DLLs only), the help, and text files with Windows line ends.
+# 600 KB as Windows shows sizes; GUI, ASLR and NX, manifest, system DLLs only), the help, and text files
+# with Windows line ends.
 #
 # Signing: with --cert CERT.pem --key KEY.pem (or TRIMLODE_SIGN_CERT and TRIMLODE_SIGN_KEY) the programs in
 # the ZIPs are signed with Authenticode (SHA-256, osslsigncode); without them they stay unsigned, as it says.
@@ -13,7 +14,7 @@ while [ $# -gt 0 ]; do
     *) echo "usage: package.sh [--cert CERT.pem --key KEY.pem]" >&2; exit 2 ;;
     esac
 done
-max_program_bytes=600000
+max_program_bytes=$((600 * 1024)) # 600 KB as Windows counts them
 
 check_zip() {
     local zip="$1" arch="$2" unpacked
