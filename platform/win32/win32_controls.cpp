@@ -58,6 +58,9 @@ std::wstring ShownAsItIs(const std::string& text) {
     return Widen(escaped);
 }
 
+// How far a group box's frame reaches in from its edges, at 96 pixels per inch.
+constexpr int kFrameEdge = 3;
+
 // Radio buttons are numbered apart from the controls (which start at 100), so a search by ID through all
 // of the form's windows never confuses the two.
 constexpr int kFirstRadioButtonId = 1000;
@@ -245,15 +248,40 @@ LRESULT Win32Control::ContainerMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLORBTN:
     case WM_DRAWITEM:
         return SendMessageW(form_.FormWindow(), message, wParam, lParam);
-    case WM_ERASEBKGND: {
-        RECT area{};
-        GetClientRect(window_, &area);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, form_.BackgroundBrush());
+    case WM_ERASEBKGND:
+        FillInside(reinterpret_cast<HDC>(wParam));
         return 1;
-    }
+    case WM_PRINTCLIENT:
+        // A themed check box asks for what lies behind it each time it paints. Well inside the frame that is
+        // the background alone, so the frame and caption are not drawn again for nothing.
+        if (ClipsInsideFrame(reinterpret_cast<HDC>(wParam))) {
+            FillInside(reinterpret_cast<HDC>(wParam));
+            return 0;
+        }
+        return CallWindowProcW(containerBaseProc_, window_, message, wParam, lParam);
     default:
         return CallWindowProcW(containerBaseProc_, window_, message, wParam, lParam);
     }
+}
+
+void Win32Control::FillInside(HDC dc) const {
+    RECT area{};
+    GetClientRect(window_, &area);
+    FillRect(dc, &area, form_.BackgroundBrush());
+}
+
+// Whether all the device context may draw on lies below the caption line and clear of the frame's edges.
+bool Win32Control::ClipsInsideFrame(HDC dc) const {
+    RECT clip{}, area{};
+    if (GetClipBox(dc, &clip) == ERROR || IsRectEmpty(&clip)) {
+        return false;
+    }
+    GetClientRect(window_, &area);
+    const int edge = form_.Scale(kFrameEdge);
+    const RECT inside{area.left + edge, area.top + LineHeight(window_), area.right - edge,
+                      area.bottom - edge};
+    RECT common{};
+    return IntersectRect(&common, &clip, &inside) && EqualRect(&common, &clip);
 }
 
 void RadioGroupControl::SetItems(const std::vector<std::string>& items) {

@@ -79,6 +79,8 @@ protected:
 private:
     static LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ContainerMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void FillInside(HDC dc) const;
+    bool ClipsInsideFrame(HDC dc) const;
     RECT Placement(HWND parent) const;
     SIZE MeasureCaption() const;
     int CaptionWidth() const;
