@@ -8,10 +8,9 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_window.h"
 #include "resource.h"
+#include "ui/texts.h"
 
 #include <windows.h>
-
-#include <commctrl.h>
 
 #include <exception>
 
@@ -23,21 +22,19 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         platform::win32::BringWindowToFront(platform::win32::Win32WindowLibrary::kFormClassName);
         return 0;
     }
-    INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&commonControls);
 
     platform::win32::Win32Registry registry;
     platform::win32::Win32FileSystem files;
     platform::win32::Win32Shell shell;
-    platform::win32::Win32Dialogs dialogs;
+    platform::win32::Win32Dialogs dialogs({ui::texts::kOk, ui::texts::kCancel});
     platform::win32::Win32WindowLibrary windows(TRIMLODE_ICON_ID);
     platform::Platform platform{registry, files, shell, dialogs, windows};
-    app::AppState state;
+    install::AppState state;
     try {
         return app::RunApplication(state, platform);
     } catch (const std::exception& error) {
         // Handlers report their own errors; anything else ends the program, but never silently.
-        dialogs.ShowErrorBox(error.what());
+        dialogs.ShowErrorBox(ui::texts::kProgramName, error.what());
         return 1;
     }
 }

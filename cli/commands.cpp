@@ -41,8 +41,8 @@ Installation FindInstallation(platform::Registry& registry, platform::FileSystem
     Installation installation;
     try {
         installation.rimCommonPath = install::LocateRimCommonPath(registry, files);
-    } catch (const platform::HandlerError& error) {
-        throw Stop(exit_code::kNoInstallation, error.what());
+    } catch (const install::ProgramFilesDirError& error) {
+        throw Stop(exit_code::kNoInstallation, texts::ProgramFilesDirMessage(error));
     }
     auto systems = install::ListOperatingSystems(files, installation.rimCommonPath, installation.cutShort);
     if (!systems) {

@@ -85,7 +85,7 @@ std::string FeatureLists(const removal::Inventory& inventory) {
 std::string UnreadableLines(const std::vector<removal::MoveFailure>& unreadable) {
     std::string text;
     for (const auto& failure : unreadable) {
-        text += texts::CouldNotRead(failure.name, failure.reason) + "\n";
+        text += texts::CouldNotRead(failure.name, texts::FailureReason(failure)) + "\n";
     }
     return text;
 }
@@ -124,7 +124,12 @@ void WriteModuleSet(JsonWriter& json, const removal::ModuleSet& set) {
 void WriteFailures(JsonWriter& json, const char* key, const std::vector<removal::MoveFailure>& failures) {
     json.Key(key).BeginArray();
     for (const auto& failure : failures) {
-        json.BeginObject().Key("name").String(failure.name).Key("reason").String(failure.reason).EndObject();
+        json.BeginObject()
+            .Key("name")
+            .String(failure.name)
+            .Key("reason")
+            .String(texts::FailureReason(failure))
+            .EndObject();
     }
     json.EndArray();
 }
@@ -243,7 +248,7 @@ std::string RunText(const RunView& view) {
                              : texts::CouldNotMove(report.failures.size())) +
                 "\n";
         for (const auto& failure : report.failures) {
-            text += "  " + failure.name + ": " + failure.reason + "\n";
+            text += "  " + failure.name + ": " + texts::FailureReason(failure) + "\n";
         }
     }
     if (!view.dryRun) {

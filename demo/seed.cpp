@@ -1,10 +1,9 @@
 #include "demo/seed.h"
-#include "platform/win32/system_error.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/win32_registry.h"
 
-#include "demo/disk.h"
 #include "demo/module_list.h"
 #include "install/paths.h"
+#include "platform/win32/disk.h"
 
 #include <windows.h>
 
@@ -13,23 +12,9 @@
 namespace demo {
 namespace {
 
-constexpr wchar_t kCurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+namespace disk = platform::win32::disk;
 
-class RegistryKey {
-public:
-    RegistryKey() = default;
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey() {
-        if (key_)
-            RegCloseKey(key_);
-    }
-    HKEY* Receive() { return &key_; }
-    HKEY Get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
+constexpr char kCurrentVersionKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 
 std::string DesktopManagerFolder(const std::string& programFilesDir) {
     const std::string program = install::DesktopManagerProgram(programFilesDir);
@@ -47,19 +32,15 @@ void InstallStandIn(const std::string& from, const std::string& to, SeedResult& 
 
 } // namespace
 
+// Read as Trimlode reads it: the 32-bit view, for reading only.
 std::string ProgramFilesDirOf32BitPrograms() {
-    RegistryKey key;
-    LONG status = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kCurrentVersionKey, 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY,
-                                key.Receive());
-    wchar_t buffer[MAX_PATH + 1] = {};
-    DWORD size = sizeof buffer - sizeof buffer[0];
-    if (status == ERROR_SUCCESS)
-        status = RegQueryValueExW(key.Get(), L"ProgramFilesDir", nullptr, nullptr,
-                                  reinterpret_cast<BYTE*>(buffer), &size);
-    if (status != ERROR_SUCCESS)
-        throw std::runtime_error("cannot read ProgramFilesDir: " +
-                                 platform::win32::SystemErrorText(static_cast<DWORD>(status)));
-    return platform::win32::Narrow(buffer);
+    const platform::RegistryValue value =
+        platform::win32::Win32Registry().ReadLocalMachineValue(kCurrentVersionKey, "ProgramFilesDir");
+    if (value.outcome != platform::RegistryValue::Outcome::Ok || value.text.empty()) {
+        const std::string reason = value.error.ok() ? "no such value" : value.error.message;
+        throw std::runtime_error("cannot read ProgramFilesDir: " + reason);
+    }
+    return value.text;
 }
 
 std::string RimCommonPathBelow(const std::string& programFilesDir) {

@@ -1,7 +1,8 @@
 // trimlode_demo_seed: lays out the demo installation in the running Windows (or Wine prefix), with the
 // stand-ins found beside this program. "--remove" takes the installation away instead.
-#include "demo/disk.h"
 #include "demo/seed.h"
+#include "platform/win32/disk.h"
+#include "platform/win32/system_api.h"
 #include "platform/win32/wide.h"
 
 #include <windows.h>
@@ -13,9 +14,7 @@
 namespace {
 
 std::string OwnFolder() {
-    std::wstring path(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    path.resize(length);
+    const std::wstring path = platform::win32::ExecutablePath();
     return platform::win32::Narrow(path.substr(0, path.find_last_of(L'\\')));
 }
 

@@ -2,6 +2,7 @@
 #include "install/paths.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace install {
 
@@ -30,6 +31,11 @@ bool IsProtectedBelowDrive(platform::FileSystem& files, const std::string& folde
 
 } // namespace
 
+ProgramFilesDirError::ProgramFilesDirError(Problem problem, std::string valueName)
+    : platform::HandlerError(valueName +
+                             (problem == Problem::InvalidType ? ": invalid data type" : ": unreadable")),
+      problem_(problem), valueName_(std::move(valueName)) {}
+
 std::string GetProgramFilesDir(platform::Registry& registry) {
     const platform::RegistryValue value =
         registry.ReadLocalMachineValue(kCurrentVersionKey, kProgramFilesValue);
@@ -38,12 +44,12 @@ std::string GetProgramFilesDir(platform::Registry& registry) {
     case platform::RegistryValue::Outcome::ValueMissing:
         return {};
     case platform::RegistryValue::Outcome::ReadFailed:
-        throw platform::HandlerError(std::string("Failed to get data for '") + kProgramFilesValue + "'");
+        throw ProgramFilesDirError(ProgramFilesDirError::Problem::ReadFailed, kProgramFilesValue);
     case platform::RegistryValue::Outcome::Ok:
         break;
     }
     if (value.type != platform::regtype::kString && value.type != platform::regtype::kExpandString) {
-        throw platform::HandlerError(std::string("Invalid data type for '") + kProgramFilesValue + "'");
+        throw ProgramFilesDirError(ProgramFilesDirError::Problem::InvalidType, kProgramFilesValue);
     }
     return value.text;
 }

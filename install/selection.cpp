@@ -3,9 +3,17 @@
 #include "platform/name_match.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <string_view>
 
 namespace install {
+
+std::optional<std::string> ChosenOperatingSystem(const std::vector<std::string>& listed, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= listed.size()) {
+        return std::nullopt;
+    }
+    return listed[static_cast<std::size_t>(index)];
+}
 
 bool IsOperatingSystemName(const std::string& name) {
     return platform::IsPlainName(name) && std::none_of(name.begin(), name.end(), [](char c) {

@@ -23,6 +23,17 @@ constexpr std::uint32_t kArchive = 0x20;
 constexpr std::uint32_t kDirectoryMask = attr::kDirectory;
 constexpr std::uint32_t kAllAttributesMask = 0x3F;
 
+// Whether the mask admits an entry with these attributes (the rule above).
+inline bool AdmittedByMask(std::uint32_t attributes, std::uint32_t mask) {
+    const std::uint32_t excluding = attr::kHidden | attr::kSystem | attr::kVolumeLabel | attr::kDirectory;
+    return (attributes & excluding & ~mask) == 0;
+}
+
+// "." and "..", which a pattern such as "*" also yields: the folder itself and its parent.
+inline bool IsSelfOrParent(const std::string& name) {
+    return name == "." || name == "..";
+}
+
 struct DirEntry {
     std::string name; // bare name, UTF-8, no folder
     std::uint32_t attributes = 0;
@@ -74,7 +85,6 @@ public:
     virtual Status MoveEntryReplacing(const std::string& from, const std::string& to) = 0;
     // Creates one folder level; fails when it exists or its parent is missing.
     virtual Status MakeFolder(const std::string& path) = 0;
-    virtual Status RemoveFile(const std::string& path) = 0;
     // True when `path` names an existing file (not a folder).
     virtual bool FileExists(const std::string& path) = 0;
     // The owner and write rights of an existing file or folder; nullopt when they cannot be read.

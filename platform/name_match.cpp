@@ -19,14 +19,6 @@ char32_t FoldLatinExtendedA(char32_t cp) {
     return (cp % 2 == 1) ? cp - 1 : cp;
 }
 
-std::u32string Folded(std::string_view text) {
-    std::u32string cps = DecodeUtf8(text);
-    for (char32_t& cp : cps) {
-        cp = FoldForNameCompare(cp);
-    }
-    return cps;
-}
-
 bool Match(const std::u32string& name, const std::u32string& pattern) {
     // Greedy star matching with one backtrack point: linear for the patterns the program uses.
     std::size_t n = 0, p = 0, starP = std::u32string::npos, starN = 0;
@@ -51,6 +43,14 @@ bool Match(const std::u32string& name, const std::u32string& pattern) {
 }
 
 } // namespace
+
+std::u32string FoldedName(std::string_view name) {
+    std::u32string cps = DecodeUtf8(name);
+    for (char32_t& cp : cps) {
+        cp = FoldForNameCompare(cp);
+    }
+    return cps;
+}
 
 char32_t FoldForNameCompare(char32_t cp) {
     if (cp >= U'a' && cp <= U'z') {
@@ -84,7 +84,7 @@ char32_t FoldForNameCompare(char32_t cp) {
 }
 
 bool SameName(std::string_view a, std::string_view b) {
-    return Folded(a) == Folded(b);
+    return FoldedName(a) == FoldedName(b);
 }
 
 bool IsPlainName(std::string_view name) {
@@ -93,7 +93,7 @@ bool IsPlainName(std::string_view name) {
 }
 
 bool MatchesPattern(std::string_view name, std::string_view pattern) {
-    return Match(Folded(name), Folded(pattern));
+    return Match(FoldedName(name), FoldedName(pattern));
 }
 
 } // namespace platform

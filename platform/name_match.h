@@ -8,6 +8,9 @@ namespace platform {
 // Greek and Cyrillic; other code points compare as they are).
 char32_t FoldForNameCompare(char32_t cp);
 
+// The code points of a name with letter case folded as above: equal for names Windows takes as the same.
+std::u32string FoldedName(std::string_view name);
+
 // True when two file names are the same name to Windows (letter case ignored).
 bool SameName(std::string_view a, std::string_view b);
 

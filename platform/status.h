@@ -28,8 +28,8 @@ struct Status {
     static Status Success() { return {}; }
 };
 
-// Raised for an error that stops the running event handler; the form shows its text in the error box
-// and the program goes on.
+// Raised for an error that stops the running event handler; the window shows it in the error box (worded
+// by the window for the errors it knows) and the program goes on.
 class HandlerError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -36,14 +36,6 @@ bool IsValidCodePoint(char32_t cp, int length) {
     return cp >= kSmallest[length] && cp <= 0x10FFFF;
 }
 
-bool IsHighSurrogate(char32_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char32_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 } // namespace
 
 std::u32string DecodeUtf8(std::string_view text) {
@@ -92,34 +84,6 @@ std::string EncodeUtf8(std::u32string_view codePoints) {
         }
     }
     return out;
-}
-
-std::u16string ToUtf16(std::string_view text) {
-    std::u16string units;
-    units.reserve(text.size());
-    for (char32_t cp : DecodeUtf8(text)) {
-        if (cp >= 0x10000) {
-            units.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
-            units.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-        } else {
-            units.push_back(static_cast<char16_t>(cp));
-        }
-    }
-    return units;
-}
-
-std::string FromUtf16(std::u16string_view units) {
-    std::u32string cps;
-    cps.reserve(units.size());
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const char32_t unit = units[i];
-        if (IsHighSurrogate(unit) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
-            cps.push_back(0x10000 + ((unit - 0xD800) << 10) + (units[++i] - 0xDC00));
-        } else {
-            cps.push_back(unit);
-        }
-    }
-    return EncodeUtf8(cps);
 }
 
 } // namespace platform

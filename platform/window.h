@@ -15,7 +15,7 @@ struct Rgb {
 
 // A colour is either fixed or one of the system's colours, looked up when the control is drawn.
 struct Colour {
-    enum class Role { Fixed, WindowText, ActiveCaption, ButtonFace };
+    enum class Role { Fixed, WindowText };
     Role role = Role::WindowText;
     Rgb rgb;
 };
@@ -67,10 +67,10 @@ public:
     virtual bool Checked() const = 0;
     virtual void SetChecked(bool checked) = 0;
     virtual std::vector<std::string> Items() const = 0;
-    virtual void ClearItems() = 0;
-    virtual void AddItem(const std::string& text) = 0; // shown as it is, never as an accelerator
-    virtual int ItemIndex() const = 0;                 // -1: none selected
-    virtual void SetItemIndex(int index) = 0;          // raises no click
+    // Replaces the items, none selected; each is shown as it is, never as an accelerator.
+    virtual void SetItems(const std::vector<std::string>& items) = 0;
+    virtual int ItemIndex() const = 0;        // -1: none selected
+    virtual void SetItemIndex(int index) = 0; // raises no click
 };
 
 // The main form. Clicks reach the handler given with each control; a radio group's handler runs when the
@@ -84,6 +84,8 @@ public:
     virtual void Show() = 0;  // shows the form with the focus on tab order 0
     virtual int Run() = 0;    // runs the event loop until the form is closed
     virtual void Close() = 0; // ends the event loop
+    // The wait cursor over the form while the program works without answering the user.
+    virtual void ShowWaitCursor(bool waiting) = 0;
 };
 
 class WindowLibrary {

@@ -19,7 +19,7 @@ std::vector<Module> FilesOf(platform::FileSystem& files, const std::string& fold
     platform::Status failure;
     auto entries = files.Enumerate(folder + "*", platform::kAllAttributesMask, failure);
     if (!entries && !failure.ok()) {
-        unreadable.push_back({folder, failure.message});
+        unreadable.push_back({folder, MoveFailure::Cause::System, failure.message});
     }
     for (bool more = entries != nullptr; more; more = entries->Next()) {
         const platform::DirEntry& entry = entries->Current();

@@ -4,11 +4,10 @@
 
 namespace removal {
 
-// One removable feature: its check box, the box's caption ("&&" shows one "&") and the module file-name
-// patterns it removes, in order.
+// One removable feature: its check box (whose caption the window words) and the module file-name patterns
+// it removes, in order.
 struct RemovalOption {
     std::string checkBox;
-    std::string caption;
     std::vector<std::string> patterns;
 };
 

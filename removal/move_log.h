@@ -33,7 +33,6 @@ public:
     platform::Status MoveEntry(const std::string& from, const std::string& to) override;
     platform::Status MoveEntryReplacing(const std::string& from, const std::string& to) override;
     platform::Status MakeFolder(const std::string& path) override { return inner_.MakeFolder(path); }
-    platform::Status RemoveFile(const std::string& path) override { return inner_.RemoveFile(path); }
     bool FileExists(const std::string& path) override { return inner_.FileExists(path); }
     std::optional<platform::FolderSecurity> SecurityOf(const std::string& path) override {
         return inner_.SecurityOf(path);

@@ -5,8 +5,20 @@
 namespace removal {
 
 struct MoveFailure {
-    std::string name;   // the entry (or folder) that could not be moved or created
-    std::string reason; // the system's own text, or why the program refused
+    enum class Cause {
+        System,              // the system refused; `detail` is its own text
+        TargetExists,        // the target name is taken; `detail` is the folder that holds it
+        UnsafeName,          // the name holds a separator (as Wine or a network file system may list one)
+        FileInPlaceOfFolder, // a file stands where the removed-files folder (or its folder for the system)
+                             // belongs, so nothing moved
+    };
+    std::string name; // the entry (or folder) that could not be moved or created
+    Cause cause = Cause::System;
+    std::string detail;
+
+    bool operator==(const MoveFailure& other) const {
+        return name == other.name && cause == other.cause && detail == other.detail;
+    }
 };
 
 // What a run did: how many entries moved and which steps failed in a way the user must hear about.
@@ -14,15 +26,5 @@ struct MoveReport {
     int moved = 0;
     std::vector<MoveFailure> failures;
 };
-
-// Why an entry whose name holds a separator (as Wine or a network file system may list one) is not moved.
-std::string UnsafeNameReason();
-
-// Why nothing moved when a file stands where the removed-files folder (or its folder for the system) belongs.
-std::string FileInPlaceOfFolderReason();
-
-// "Action completed." when nothing failed; otherwise the count, a blank line and one "name: reason" line
-// per failure, at most ten, then "... and M more".
-std::string CompletionMessage(const MoveReport& report);
 
 } // namespace removal

@@ -7,13 +7,9 @@ namespace removal {
 
 namespace {
 
-bool IsSelfOrParent(const std::string& name) {
-    return name == "." || name == "..";
-}
-
 void RecordOnce(const MoveFailure& failure, MoveReport& report) {
     for (const MoveFailure& known : report.failures) {
-        if (known.name == failure.name && known.reason == failure.reason) {
+        if (known == failure) {
             return;
         }
     }
@@ -31,9 +27,9 @@ void RecordMove(const platform::Status& status, const std::string& name, const s
     if (status.ok()) {
         ++report.moved;
     } else if (TargetAlreadyExists(status)) {
-        report.failures.push_back({name, "a file of that name is already in " + targetFolder});
+        report.failures.push_back({name, MoveFailure::Cause::TargetExists, targetFolder});
     } else {
-        report.failures.push_back({name, status.message});
+        report.failures.push_back({name, MoveFailure::Cause::System, status.message});
     }
 }
 
@@ -44,7 +40,7 @@ void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFol
     if (!entries) {
         // A folder that matched nothing is no failure; one that could not be read is, once per run.
         if (!failure.ok()) {
-            RecordOnce({sourceFolder, failure.message}, report);
+            RecordOnce({sourceFolder, MoveFailure::Cause::System, failure.message}, report);
         }
         return;
     }
@@ -53,11 +49,11 @@ void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFol
     // name the user sees decides.
     do {
         const std::string name = entries->Current().name;
-        if (IsSelfOrParent(name) || !platform::MatchesPattern(name, pattern)) {
+        if (platform::IsSelfOrParent(name) || !platform::MatchesPattern(name, pattern)) {
             continue;
         }
         if (!platform::IsPlainName(name)) {
-            RecordOnce({name, UnsafeNameReason()}, report);
+            RecordOnce({name, MoveFailure::Cause::UnsafeName, ""}, report);
             continue;
         }
         const platform::Status status = files.MoveEntry(sourceFolder + name, targetFolder + name);
@@ -70,7 +66,7 @@ void MoveMatchingFiles(platform::FileSystem& files, const std::string& sourceFol
     // A listing that broke off left the rest of the folder unmoved: that is the folder's failure.
     const platform::Status stopped = entries->StopReason();
     if (!stopped.ok()) {
-        RecordOnce({sourceFolder, stopped.message}, report);
+        RecordOnce({sourceFolder, MoveFailure::Cause::System, stopped.message}, report);
     }
 }
 

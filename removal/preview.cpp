@@ -201,18 +201,6 @@ Status PreviewFileSystem::MakeFolder(const std::string& path) {
     return Status::Success();
 }
 
-Status PreviewFileSystem::RemoveFile(const std::string& path) {
-    const auto entry = Lookup(path);
-    if (!entry) {
-        return Refused(FolderExists(SplitParent(path).first) ? error::kFileNotFound : error::kPathNotFound);
-    }
-    if (IsFolder(*entry) || (entry->attributes & platform::attr::kReadOnly) != 0) {
-        return Refused(error::kAccessDenied);
-    }
-    changes_.push_back({path, std::nullopt});
-    return Status::Success();
-}
-
 bool PreviewFileSystem::FileExists(const std::string& path) {
     const auto entry = Lookup(path);
     return entry && !IsFolder(*entry);

@@ -7,8 +7,8 @@
 
 namespace removal {
 
-// A file system that changes nothing: it answers every call as `real` would after the moves, folders and
-// deletions asked of it so far, and only remembers them. A run given this one reports exactly what it
+// A file system that changes nothing: it answers every call as `real` would after the moves and folders
+// asked of it so far, and only remembers them. A run given this one reports exactly what it
 // would move and which moves would be refused (a name already taken, a missing folder), so a dry run is
 // the same run as the real one. What only the real attempt can tell (access denied, a locked file) shows
 // up in the real run alone.
@@ -22,14 +22,13 @@ public:
     platform::Status MoveEntry(const std::string& from, const std::string& to) override;
     platform::Status MoveEntryReplacing(const std::string& from, const std::string& to) override;
     platform::Status MakeFolder(const std::string& path) override;
-    platform::Status RemoveFile(const std::string& path) override;
     bool FileExists(const std::string& path) override;
     std::optional<platform::FolderSecurity> SecurityOf(const std::string& path) override {
         return real_.SecurityOf(path);
     }
 
 private:
-    // What is at `path` now, after an earlier change: an entry, or nothing (moved away or deleted).
+    // What is at `path` now, after an earlier change: an entry, or nothing (moved away).
     struct Change {
         std::string path;
         std::optional<platform::DirEntry> entry;

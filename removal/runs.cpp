@@ -15,7 +15,7 @@ constexpr const char* kModulePattern = "*.cod";
 void MakeFolder(platform::FileSystem& files, const std::string& path, MoveReport& report) {
     const platform::Status status = files.MakeFolder(path);
     if (!status.ok() && status.code != platform::error::kAlreadyExists) {
-        report.failures.push_back({path, status.message});
+        report.failures.push_back({path, MoveFailure::Cause::System, status.message});
     }
 }
 
@@ -26,7 +26,7 @@ bool FileInPlaceOfFolder(platform::FileSystem& files, const std::string& rimComm
     for (const std::string& folder :
          {install::RemovedRoot(rimCommonPath), install::RemovedDirAsCreated(rimCommonPath, osName)}) {
         if (files.FileExists(folder)) {
-            report.failures.push_back({folder, FileInPlaceOfFolderReason()});
+            report.failures.push_back({folder, MoveFailure::Cause::FileInPlaceOfFolder, ""});
             return true;
         }
     }

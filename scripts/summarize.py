@@ -24,6 +24,9 @@ class Tally:
         self.failed += other.failed
         self.skipped += other.skipped
 
+    def count(self, verdict):
+        setattr(self, verdict, getattr(self, verdict) + 1)
+
     def line(self):
         return f"{self.passed} passed, {self.failed} failed, {self.skipped} skipped"
 
@@ -32,41 +35,44 @@ def failed_verdict(case):
     return case.find("failure") is not None or case.find("error") is not None
 
 
+def verdict(entry, failed_statuses=(), skipped_statuses=()):
+    """"failed", "skipped" or "passed" for a GoogleTest case or a ctest entry of a JUnit-style report."""
+    if failed_verdict(entry) or entry.get("status") in failed_statuses:
+        return "failed"
+    if (entry.get("result") in ("skipped", "suppressed") or entry.find("skipped") is not None
+            or entry.get("status") in skipped_statuses):
+        return "skipped"
+    return "passed"
+
+
 def count_cases(report):
     tally = Tally()
     for case in ET.parse(report).getroot().iter("testcase"):
-        if failed_verdict(case):
-            tally.failed += 1
-        elif case.get("result") == "skipped" or case.find("skipped") is not None:
-            tally.skipped += 1
-        else:
-            tally.passed += 1
+        tally.count(verdict(case))
     return tally
 
 
 def count_program(folder, program, notes):
     """One ctest entry: its GoogleTest cases, corrected by ctest's verdict on the program."""
     name = program.get("name")
-    program_failed = failed_verdict(program) or program.get("status") in ("fail", "notrun")
+    program_verdict = verdict(program, failed_statuses=("fail", "notrun"), skipped_statuses=("disabled",))
     report = os.path.join(folder, "test-results", name + ".xml")
-    tally = Tally()
-    if os.path.isfile(report):
-        try:
-            tally = count_cases(report)
-        except ET.ParseError:
-            notes.append(f"{folder}: {name} left an unreadable test report")
-            tally.failed += 1
-            return tally
-        if program_failed and tally.failed == 0:
-            notes.append(f"{folder}: {name} failed outside its test cases (could not start, crashed or hung)")
-            tally.failed += 1
-    elif program_failed:
-        notes.append(f"{folder}: {name} failed")
-        tally.failed += 1
-    elif program.get("status") == "disabled" or program.find("skipped") is not None:
-        tally.skipped += 1
-    else:
-        tally.passed += 1
+    if not os.path.isfile(report):
+        if program_verdict == "failed":
+            notes.append(f"{folder}: {name} failed")
+        tally = Tally()
+        tally.count(program_verdict)
+        return tally
+    try:
+        tally = count_cases(report)
+    except ET.ParseError:
+        notes.append(f"{folder}: {name} left an unreadable test report")
+        tally = Tally()
+        tally.count("failed")
+        return tally
+    if program_verdict == "failed" and tally.failed == 0:
+        notes.append(f"{folder}: {name} failed outside its test cases (could not start, crashed or hung)")
+        tally.count("failed")
     return tally
 
 

@@ -22,11 +22,12 @@ bool IsWipeConfirmed(const std::string& typed);
 Launch WipeLoaderLaunch(const std::string& rimCommonPath);
 
 // The maker's Desktop Manager below ProgramFilesDir, read from the registry now (may throw
-// platform::HandlerError, like GetProgramFilesDir).
+// install::ProgramFilesDirError, like GetProgramFilesDir).
 Launch DesktopManagerLaunch(platform::Registry& registry);
 
-// The help document beside the running program, never one in the current folder. An empty folder
-// (the program's own folder unknown) gives an empty file: nothing to open.
+// The help document beside the running program, never one in the current folder. An empty folder (the
+// program's own folder unknown) gives the bare name "Trimlode.chm", which is no full path and so is never
+// opened.
 Launch HelpLaunch(const std::string& executableFolder);
 
 } // namespace tools

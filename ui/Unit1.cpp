@@ -3,12 +3,10 @@
 #include "install/catalogue.h"
 #include "install/paths.h"
 #include "install/program_files.h"
-#include "removal/move_report.h"
 #include "removal/runs.h"
 #include "ui/control_table.h"
 #include "ui/texts.h"
 
-#include <cstddef>
 #include <exception>
 #include <functional>
 #include <stdexcept>
@@ -46,9 +44,21 @@ platform::Control& Required(platform::Form& window, const std::string& name) {
     return *control;
 }
 
+// Shows the wait cursor for as long as it lives.
+class WaitCursor {
+public:
+    explicit WaitCursor(platform::Form& form) : form_(form) { form_.ShowWaitCursor(true); }
+    ~WaitCursor() { form_.ShowWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    platform::Form& form_;
+};
+
 } // namespace
 
-TForm1::TForm1(app::AppState& state, platform::Platform& platform)
+TForm1::TForm1(install::AppState& state, platform::Platform& platform)
     : state_(state), platform_(platform), window_(platform.windows.CreateForm(MainFormDesign())) {
     for (const platform::ControlDesign& design : MainControls()) {
         std::function<void()> onClick;
@@ -67,8 +77,10 @@ TForm1::TForm1(app::AppState& state, platform::Platform& platform)
 void TForm1::Dispatch(Handler handler) {
     try {
         (this->*handler)();
+    } catch (const install::ProgramFilesDirError& error) {
+        platform_.dialogs.ShowErrorBox(texts::kProgramName, texts::ProgramFilesDirMessage(error));
     } catch (const platform::HandlerError& error) {
-        platform_.dialogs.ShowErrorBox(error.what());
+        platform_.dialogs.ShowErrorBox(texts::kProgramName, error.what());
     }
 }
 
@@ -80,19 +92,14 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Fill() {
-    OSSelectionRadioGroup->ClearItems();
     platform::Status cutShort;
     const auto names = install::ListOperatingSystems(platform_.files, state_.RimCommonPath, cutShort);
+    OSSelectionRadioGroup->SetItems(names ? *names : std::vector<std::string>());
     if (!names) {
-        platform_.dialogs.ShowMessage(texts::kNoOperatingSystems);
-        return;
-    }
-    for (const std::string& name : *names) {
-        OSSelectionRadioGroup->AddItem(name);
+        Say(texts::kNoOperatingSystems);
     }
     if (!cutShort.ok()) {
-        platform_.dialogs.ShowMessage(
-            texts::ListCutShort(install::LoaderFilesDir(state_.RimCommonPath), cutShort.message));
+        Say(texts::ListCutShort(install::LoaderFilesDir(state_.RimCommonPath), cutShort.message));
     }
 }
 
@@ -103,13 +110,13 @@ void TForm1::OSSelectionRadioGroupClick() {
 }
 
 void TForm1::ConfirmOSChoiceClick() {
-    const int index = OSSelectionRadioGroup->ItemIndex();
-    const auto items = OSSelectionRadioGroup->Items();
-    if (index < 0 || static_cast<std::size_t>(index) >= items.size()) {
-        platform_.dialogs.ShowMessage(texts::kSelectFirst);
+    const auto chosen =
+        install::ChosenOperatingSystem(OSSelectionRadioGroup->Items(), OSSelectionRadioGroup->ItemIndex());
+    if (!chosen) {
+        Say(texts::kSelectFirst);
         return;
     }
-    OSConfirmed->SetCaption(items[static_cast<std::size_t>(index)]);
+    OSConfirmed->SetCaption(*chosen);
     state_.OSChoiceConfirmed = true;
 }
 
@@ -136,19 +143,19 @@ void TForm1::resetfileClick() {
 void TForm1::ShowRunOutcome(const char* activity, const std::function<removal::MoveReport()>& run) {
     removal::MoveReport report;
     try {
-        report = run();
+        report = RunWaiting(run);
     } catch (const std::exception& error) {
-        platform_.dialogs.ShowErrorBox(texts::RunStopped(activity, error.what()));
+        platform_.dialogs.ShowErrorBox(texts::kProgramName, texts::RunStopped(activity, error.what()));
         return;
     }
-    platform_.dialogs.ShowMessage(removal::CompletionMessage(report));
+    Say(texts::CompletionMessage(report));
 }
 
 void TForm1::Button3Click() {
     const std::string typed =
         platform_.dialogs.InputBox(texts::kWipeCaption, texts::kWipePrompt, "", texts::kWipeMaxLength);
     if (!tools::IsWipeConfirmed(typed)) {
-        platform_.dialogs.ShowMessage(texts::kActionCanceled);
+        Say(texts::kActionCanceled);
         return;
     }
     Open(tools::WipeLoaderLaunch(state_.RimCommonPath));
@@ -170,10 +177,22 @@ void TForm1::ExitButtonClick() {
     window_->Close();
 }
 
+// A run over a large folder keeps the window from answering for a second or two: the wait cursor says
+// it is working. The cursor is back to normal before the outcome is shown.
+removal::MoveReport TForm1::RunWaiting(const std::function<removal::MoveReport()>& run) {
+    const WaitCursor waiting(*window_);
+    return run();
+}
+
+// A plain message under the program's name.
+void TForm1::Say(const std::string& text) {
+    platform_.dialogs.ShowMessage(texts::kProgramName, text);
+}
+
 // The removal and restore runs act only on a confirmed choice.
 bool TForm1::GuardConfirmed() {
     if (!state_.OSChoiceConfirmed) {
-        platform_.dialogs.ShowMessage(texts::kConfirmFirst);
+        Say(texts::kConfirmFirst);
     }
     return state_.OSChoiceConfirmed;
 }
@@ -193,12 +212,12 @@ bool TForm1::Ticked(const std::string& checkBox) const {
 // or folder, where anybody may have planted a program of that name: it is refused, and said so.
 void TForm1::Open(const tools::Launch& launch) {
     if (!tools::IsFullPath(launch.file)) {
-        platform_.dialogs.ShowMessage(texts::CouldNotStart(launch.file, texts::kFolderNotKnown));
+        Say(texts::CouldNotStart(launch.file, texts::kFolderNotKnown));
         return;
     }
     const platform::Status status = platform_.shell.Open(launch.file, launch.parameters, window_->Handle());
     if (!status.ok()) {
-        platform_.dialogs.ShowMessage(texts::CouldNotStart(launch.file, status.message));
+        Say(texts::CouldNotStart(launch.file, status.message));
     }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/app_state.h"
+#include "install/selection.h"
 #include "platform/platform.h"
 #include "removal/move_report.h"
 #include "tools/launchers.h"
@@ -16,7 +16,7 @@ class TForm1 {
 public:
     using Handler = void (TForm1::*)();
 
-    TForm1(app::AppState& state, platform::Platform& platform);
+    TForm1(install::AppState& state, platform::Platform& platform);
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
@@ -26,7 +26,6 @@ public:
 
     void Show() { window_->Show(); }
     int Run() { return window_->Run(); }
-    platform::Form& Window() { return *window_; }
 
     // The event handlers, named after the control and the event.
     void FormCreate();
@@ -44,13 +43,15 @@ public:
 
 private:
     void Fill();
+    void Say(const std::string& text);
     bool GuardConfirmed();
+    removal::MoveReport RunWaiting(const std::function<removal::MoveReport()>& run);
     std::string OSName() const;
     bool Ticked(const std::string& checkBox) const;
     void Open(const tools::Launch& launch);
     void ShowRunOutcome(const char* activity, const std::function<removal::MoveReport()>& run);
 
-    app::AppState& state_;
+    install::AppState& state_;
     platform::Platform& platform_;
     std::unique_ptr<platform::Form> window_;
     platform::Control* OSSelectionRadioGroup = nullptr;

@@ -1,11 +1,11 @@
 #include "ui/control_table.h"
 
-#include "removal/module_catalogue.h"
+#include "ui/texts.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -39,8 +39,9 @@ struct Box {
 using OwnFont = std::optional<FontStyle>;
 const OwnFont kWindowFont = std::nullopt;
 
-ControlDesign Make(const char* name, ControlKind kind, Box box, std::string caption, const OwnFont& font,
-                   int tabOrder = kNoTabStop, const char* hint = "") {
+// The caption and hint are the control's words from texts.
+ControlDesign Make(const char* name, ControlKind kind, Box box, const OwnFont& font,
+                   int tabOrder = kNoTabStop) {
     ControlDesign design;
     design.name = name;
     design.kind = kind;
@@ -48,30 +49,20 @@ ControlDesign Make(const char* name, ControlKind kind, Box box, std::string capt
     design.top = box.top;
     design.width = box.width;
     design.height = box.height;
-    design.caption = std::move(caption);
+    design.caption = texts::Caption(name);
     design.useFormFont = !font.has_value();
     if (font) {
         design.font = *font;
     }
     design.tabOrder = tabOrder;
-    design.hint = hint;
+    design.hint = texts::Hint(name);
     return design;
 }
 
-// The caption of a check box is the one its row of the module catalogue gives.
-std::string CatalogueCaption(const std::string& checkBox) {
-    for (const auto& option : removal::ModuleCatalogue()) {
-        if (option.checkBox == checkBox) {
-            return option.caption;
-        }
-    }
-    throw std::logic_error("no module catalogue row for the check box " + checkBox);
-}
-
-// A check box of the module group box; its position and tab order are relative to the group box.
+// A check box of the module group box, one for each row of the module catalogue; its position and tab
+// order are relative to the group box.
 ControlDesign CheckBox(const char* name, Box box, int tabOrder) {
-    ControlDesign design =
-        Make(name, ControlKind::CheckBox, box, CatalogueCaption(name), kWindowFont, tabOrder);
+    ControlDesign design = Make(name, ControlKind::CheckBox, box, kWindowFont, tabOrder);
     design.parent = kGroupBox;
     return design;
 }
@@ -156,32 +147,23 @@ std::vector<ControlDesign> BuildControls() {
     const Colour black = Fixed(0, 0, 0);
     using K = ControlKind;
     return {
-        Make("TitleLabelTextBox", K::Label, {64, 8, 174, 31}, "Trimlode v2.6",
-             Font(20, navy, false, "Times New Roman")),
-        Make("DescriptionTextBox", K::Label, {16, 40, 282, 13},
-             "BlackBerry Memory Optimization Utility - Trimlode 2026", Font(8, navy)),
-        Make("Label3", K::Label, {320, 352, 305, 13},
-             "Use at your own risk. No responsibility accepted for any damage.", Font(8, navy)),
+        Make("TitleLabelTextBox", K::Label, {64, 8, 174, 31}, Font(20, navy, false, "Times New Roman")),
+        Make("DescriptionTextBox", K::Label, {16, 40, 282, 13}, Font(8, navy)),
+        Make("Label3", K::Label, {320, 352, 305, 13}, Font(8, navy)),
         // Lies above the client area at the design size and comes into view only when the client area is at
         // least 599 pixels high; the visible heading of the list is Label5.
-        BottomAnchored(
-            Make("Label1", K::Label, {56, -207, 154, 13}, "SELECT OPERATING SYSTEM", Font(8, black))),
-        Make("Label2", K::Label, {24, 304, 169, 13}, "OPERATING SYSTEM SELECTED", Font(8, black)),
+        BottomAnchored(Make("Label1", K::Label, {56, -207, 154, 13}, Font(8, black))),
+        Make("Label2", K::Label, {24, 304, 169, 13}, Font(8, black)),
         // Empty until a choice is confirmed; sized to one line of whatever name it shows.
-        AutoSized(Make("OSConfirmed", K::Label, {24, 320, 0, 0}, "", Font(12, navy, true))),
-        RightAligned(
-            Make("Label4", K::Label, {166, 56, 133, 13}, "by the Trimlode developers", Font(8, navy))),
-        Make("Label5", K::Label, {24, 88, 154, 13}, "SELECT OPERATING SYSTEM", kWindowFont),
-        Make("ExcecuteSelectionButton", K::Button, {648, 80, 113, 33}, "Execute Selections", Font(8, navy), 0,
-             "Once you have selectd an OS and you have picked the modules you wish to remove, press this "
-             "button "
-             "to excecute your selections."),
-        Make("ExitButton", K::Button, {648, 336, 113, 33}, "Exit", kWindowFont, 1,
-             "Immediately quits Trimlode.  Leaves all files as selected.  No Put It BAck is actioned."),
+        AutoSized(Make("OSConfirmed", K::Label, {24, 320, 0, 0}, Font(12, navy, true))),
+        RightAligned(Make("Label4", K::Label, {166, 56, 133, 13}, Font(8, navy))),
+        Make("Label5", K::Label, {24, 88, 154, 13}, kWindowFont),
+        Make("ExcecuteSelectionButton", K::Button, {648, 80, 113, 33}, Font(8, navy), 0),
+        Make("ExitButton", K::Button, {648, 336, 113, 33}, kWindowFont, 1),
         // The placeholders stay only when the list is never filled.
-        WithItems(Make("OSSelectionRadioGroup", K::RadioGroup, {16, 104, 281, 185}, "", Font(8, blue), 2),
-                  {"1.", "2.", "3.", "4.", "5.", "6.", "7.", "8.", "9."}),
-        Make(kGroupBox, K::GroupBox, {320, 8, 297, 337}, "MODULE REMOVAL ", kWindowFont, 3),
+        WithItems(Make("OSSelectionRadioGroup", K::RadioGroup, {16, 104, 281, 185}, Font(8, blue), 2),
+                  {std::begin(texts::kPlaceholderItems), std::end(texts::kPlaceholderItems)}),
+        Make(kGroupBox, K::GroupBox, {320, 8, 297, 337}, kWindowFont, 3),
         CheckBox("Vendor_xml", {8, 16, 225, 17}, 0),
         CheckBox("bsv", {8, 40, 257, 17}, 1),
         CheckBox("wallpaper", {8, 64, 225, 17}, 4),
@@ -193,19 +175,13 @@ std::vector<ControlDesign> BuildControls() {
         CheckBox("msn", {8, 208, 241, 17}, 9),
         CheckBox("ptt", {8, 232, 233, 17}, 5),
         CheckBox("myfaves", {8, 256, 241, 17}, 6),
-        Make("ConfirmOSChoice", K::Button, {16, 344, 273, 25}, "Confirm Operating System Selection",
-             Font(10, blue), 4, "Click to confirm your OS selection from the list above."),
-        Make("Help", K::Button, {648, 16, 113, 33}, "Help", Font(10, black, true), 5,
-             "This is the Help key.  Press it to view Trimlode's help text."),
-        Make("Button1", K::Button, {648, 208, 113, 33}, "Desktop Manager", kWindowFont, 6,
-             "Runs Desktop Manager to install the OS to your phone."),
-        Make("Button3", K::Button, {648, 272, 113, 33}, "Wipe Device", kWindowFont, 7,
-             "Requires confirmation before wiping (brick / nuke) your phone.  No action until the word "
-             "WipeMyDevice is entered."),
+        Make("ConfirmOSChoice", K::Button, {16, 344, 273, 25}, Font(10, blue), 4),
+        Make("Help", K::Button, {648, 16, 113, 33}, Font(10, black, true), 5),
+        Make("Button1", K::Button, {648, 208, 113, 33}, kWindowFont, 6),
+        Make("Button3", K::Button, {648, 272, 113, 33}, kWindowFont, 7),
         // A thin raised bar in the active-title-bar colour between the description and the list heading.
-        Make("Panel1", K::Panel, {16, 72, 281, 9}, "", kWindowFont, 8),
-        Make("resetfile", K::Button, {648, 144, 113, 33}, "Put It Back", kWindowFont, 9,
-             "This button returns your selections for the currently selected OS back to as standard OS."),
+        Make("Panel1", K::Panel, {16, 72, 281, 9}, kWindowFont, 8),
+        Make("resetfile", K::Button, {648, 144, 113, 33}, kWindowFont, 9),
     };
 }
 
@@ -215,7 +191,7 @@ const platform::FormDesign& MainFormDesign() {
     static const platform::FormDesign design = [] {
         platform::FormDesign form;
         form.name = "Form1";
-        form.caption = "Trimlode";
+        form.caption = texts::FormCaption();
         form.left = 679;
         form.top = 483;
         form.outerWidth = 782;

@@ -2,6 +2,9 @@
 // installation and the tests: it appends its command line to trimlode-standins.log and shows a small
 // window saying how it was started. The log goes to the folder named by TRIMLODE_STANDIN_LOG_DIR, else
 // beside the program; TRIMLODE_STANDIN_AUTOCLOSE makes the window close itself after five seconds.
+#include "platform/win32/gdi.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/system_api.h"
 #include "platform/win32/wide.h"
 
 #include <windows.h>
@@ -31,18 +34,6 @@ std::wstring Environment(const wchar_t* name) {
     return value;
 }
 
-std::wstring OwnPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 // The arguments as given: whatever follows the program name, which is quoted or ends at the first blank.
 std::wstring Arguments(const std::wstring& commandLine) {
     size_t end = 0;
@@ -60,29 +51,13 @@ std::wstring Arguments(const std::wstring& commandLine) {
 std::wstring LogPath() {
     std::wstring folder = Environment(L"TRIMLODE_STANDIN_LOG_DIR");
     if (folder.empty()) {
-        folder = OwnPath();
+        folder = platform::win32::ExecutablePath();
         folder.resize(folder.find_last_of(L"\\/") + 1);
     } else if (folder.back() != L'\\' && folder.back() != L'/') {
         folder += L'\\';
     }
     return folder + kLogName;
 }
-
-class File {
-public:
-    explicit File(HANDLE handle) : handle_(handle) {}
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
-    ~File() {
-        if (handle_ != INVALID_HANDLE_VALUE) {
-            CloseHandle(handle_);
-        }
-    }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 // One line per start; line breaks inside the command line become blanks so each start stays one line.
 void AppendToLog(const std::wstring& commandLine) {
@@ -93,19 +68,19 @@ void AppendToLog(const std::wstring& commandLine) {
         }
     }
     line += "\r\n";
-    const File log(CreateFileW(LogPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (log.get() == INVALID_HANDLE_VALUE) {
+    const platform::win32::FileHandle log(CreateFileW(LogPath().c_str(), FILE_APPEND_DATA,
+                                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!log.Valid()) {
         return;
     }
     DWORD written = 0;
-    WriteFile(log.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    WriteFile(log.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
 int Scale(HWND window, int value) {
-    const HDC dc = GetDC(window);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(window, dc);
+    const platform::win32::WindowDc dc(window);
+    const int dpi = GetDeviceCaps(dc.Get(), LOGPIXELSY);
     return MulDiv(value, dpi, USER_DEFAULT_SCREEN_DPI);
 }
 
@@ -186,7 +161,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
 
     const std::wstring arguments = Arguments(commandLine);
     const std::wstring message = L"Stand-in for " + std::wstring(kProgramName) + L", started as\r\n" +
-                                 OwnPath() + L"\r\nwith the arguments: " +
+                                 platform::win32::ExecutablePath() + L"\r\nwith the arguments: " +
                                  (arguments.empty() ? L"(none)" : arguments);
     const HWND window = CreateMainWindow(instance, message);
     if (window == nullptr) {

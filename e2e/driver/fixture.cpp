@@ -1,12 +1,13 @@
 #include "e2e/driver/fixture.h"
 
-#include "demo/disk.h"
 #include "demo/module_list.h"
 #include "demo/seed.h"
 #include "e2e/driver/environment.h"
 #include "install/paths.h"
 #include "platform/name_match.h"
+#include "platform/win32/disk.h"
 #include "removal/module_catalogue.h"
+#include "ui/texts.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -46,19 +47,19 @@ std::string TrimlodeTest::Rim() const {
 }
 
 std::vector<std::string> TrimlodeTest::JavaNames(const std::string& os) const {
-    return demo::disk::List(install::JavaDir(Rim(), os));
+    return platform::win32::disk::List(install::JavaDir(Rim(), os));
 }
 
 std::vector<std::string> TrimlodeTest::RemovedNames(const std::string& os) const {
-    return demo::disk::List(install::RemovedDir(Rim(), os));
+    return platform::win32::disk::List(install::RemovedDir(Rim(), os));
 }
 
 bool TrimlodeTest::VendorFileHome() const {
-    return demo::disk::Exists(install::VendorFile(Rim()));
+    return platform::win32::disk::Exists(install::VendorFile(Rim()));
 }
 
 bool TrimlodeTest::VendorFileRemoved() const {
-    return demo::disk::Exists(install::RemovedVendorFile(Rim()));
+    return platform::win32::disk::Exists(install::RemovedVendorFile(Rim()));
 }
 
 std::vector<std::string> TrimlodeTest::SeededNames(const std::string& os) {
@@ -77,13 +78,14 @@ std::vector<std::string> TrimlodeTest::ModulesOfOption(const std::string& os, co
 }
 
 std::string TrimlodeTest::CaptionOf(const std::string& checkBox) {
-    return OptionOf(checkBox).caption;
+    return ui::texts::Caption(OptionOf(checkBox).checkBox);
 }
 
 void TrimlodeTest::ExpectUnchanged(const std::string& folder, const std::string& os,
                                    const std::vector<std::string>& names) const {
     for (const auto& name : names)
-        EXPECT_EQ(demo::disk::ReadFile(folder + name), demo::ModuleContent(os, name)) << folder + name;
+        EXPECT_EQ(platform::win32::disk::ReadFile(folder + name), demo::ModuleContent(os, name))
+            << folder + name;
 }
 
 std::vector<std::string> Without(std::vector<std::string> all, const std::vector<std::string>& removed) {

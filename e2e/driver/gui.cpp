@@ -1,7 +1,7 @@
 #include "e2e/driver/gui.h"
 #include "platform/win32/wide.h"
 
-#include "demo/disk.h"
+#include "platform/win32/disk.h"
 
 namespace e2e {
 

@@ -1,8 +1,9 @@
 // trimlode_e2e: starts trimlode.exe in a seeded installation and uses it as a person would.
 // Options besides GoogleTest's: --screenshot=PATH (where the window's picture goes).
-#include "demo/disk.h"
 #include "demo/seed.h"
 #include "e2e/driver/environment.h"
+#include "platform/win32/disk.h"
+#include "platform/win32/system_api.h"
 #include "platform/win32/wide.h"
 
 #include <gtest/gtest.h>
@@ -24,15 +25,8 @@ std::optional<Environment>& Storage() {
 }
 
 std::string OwnFolder() {
-    std::wstring path(32768, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    const std::wstring path = platform::win32::ExecutablePath();
     return platform::win32::Narrow(path.substr(0, path.find_last_of(L'\\')));
-}
-
-std::string TempFolder() {
-    wchar_t buffer[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, buffer);
-    return platform::win32::Narrow(buffer);
 }
 
 } // namespace
@@ -46,7 +40,7 @@ void SetEnvironment(Environment environment) {
 
 std::vector<std::string> StandInLog() {
     std::vector<std::string> lines;
-    const auto content = demo::disk::ReadFile(Env().workFolder + "\\" + kLogName);
+    const auto content = platform::win32::disk::ReadFile(Env().workFolder + "\\" + kLogName);
     std::istringstream stream(content.value_or(""));
     for (std::string line; std::getline(stream, line);) {
         if (!line.empty() && line.back() == '\r')
@@ -58,7 +52,7 @@ std::vector<std::string> StandInLog() {
 }
 
 void ClearStandInLog() {
-    demo::disk::RemoveTree(Env().workFolder + "\\" + kLogName);
+    platform::win32::disk::RemoveTree(Env().workFolder + "\\" + kLogName);
 }
 
 } // namespace e2e
@@ -80,8 +74,9 @@ e2e::Environment SettleEnvironment(int argc, char** argv) {
     }
     try {
         environment.programFilesDir = demo::ProgramFilesDirOf32BitPrograms();
-        environment.workFolder = e2e::TempFolder() + "trimlode-e2e-" + std::to_string(GetCurrentProcessId());
-        demo::disk::MakeFolders(environment.workFolder);
+        environment.workFolder =
+            platform::win32::disk::TempFolder() + "trimlode-e2e-" + std::to_string(GetCurrentProcessId());
+        platform::win32::disk::MakeFolders(environment.workFolder);
     } catch (const std::exception& error) {
         environment.problem = std::string("the end-to-end environment is not usable: ") + error.what();
     }
@@ -103,7 +98,7 @@ int main(int argc, char** argv) {
     const int result = RUN_ALL_TESTS();
     try {
         if (!environment.workFolder.empty())
-            demo::disk::RemoveTree(environment.workFolder);
+            platform::win32::disk::RemoveTree(environment.workFolder);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "trimlode_e2e: scratch folder left behind: %s\n", error.what());
     }

@@ -2,7 +2,7 @@
 #include "platform/win32/system_error.h"
 #include "platform/win32/wide.h"
 
-#include "demo/disk.h"
+#include "platform/win32/disk.h"
 
 #include <tlhelp32.h>
 
@@ -11,23 +11,9 @@
 
 namespace e2e {
 
+using platform::win32::KernelHandle;
 using platform::win32::Narrow;
 using platform::win32::Widen;
-
-OwnedHandle& OwnedHandle::operator=(OwnedHandle&& other) noexcept {
-    if (this != &other) {
-        if (*this)
-            CloseHandle(handle_);
-        handle_ = other.handle_;
-        other.handle_ = nullptr;
-    }
-    return *this;
-}
-
-OwnedHandle::~OwnedHandle() {
-    if (*this)
-        CloseHandle(handle_);
-}
 
 Process Process::Start(const std::string& exe, const std::string& arguments, const std::string& folder) {
     std::wstring commandLine = L"\"" + Widen(exe) + L"\"";
@@ -41,12 +27,12 @@ Process Process::Start(const std::string& exe, const std::string& arguments, con
                         wideFolder.empty() ? nullptr : wideFolder.c_str(), &startup, &info))
         throw std::runtime_error("cannot start " + exe + ": " +
                                  platform::win32::SystemErrorText(GetLastError()));
-    CloseHandle(info.hThread);
-    return Process(OwnedHandle(info.hProcess), info.dwProcessId);
+    const KernelHandle thread(info.hThread);
+    return Process(KernelHandle(info.hProcess), info.dwProcessId);
 }
 
 Process::~Process() {
-    if (handle_)
+    if (handle_.Valid())
         KillTree();
 }
 
@@ -70,8 +56,8 @@ void Process::KillTree() {
 
 std::vector<ProcessEntry> RunningProcesses() {
     std::vector<ProcessEntry> entries;
-    OwnedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-    if (!snapshot)
+    const platform::win32::SnapshotHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot.Valid())
         return entries;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
@@ -105,8 +91,8 @@ bool IsRunning(DWORD id) {
 }
 
 void KillProcess(DWORD id) {
-    OwnedHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
-    if (!process)
+    const KernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+    if (!process.Valid())
         return;
     TerminateProcess(process.Get(), 1);
     WaitForSingleObject(process.Get(), 5000);

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/win32/handles.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -6,23 +8,6 @@
 #include <vector>
 
 namespace e2e {
-
-// A kernel handle closed when the owner goes.
-class OwnedHandle {
-public:
-    OwnedHandle() = default;
-    explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-    OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
-    OwnedHandle& operator=(OwnedHandle&& other) noexcept;
-    ~OwnedHandle();
-    HANDLE Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle_ = nullptr;
-};
 
 // A program the driver started; killed, with every process it started in turn, when the object goes.
 class Process {
@@ -41,8 +26,8 @@ public:
     void KillTree();
 
 private:
-    Process(OwnedHandle handle, DWORD id) : handle_(std::move(handle)), id_(id) {}
-    OwnedHandle handle_;
+    Process(platform::win32::KernelHandle handle, DWORD id) : handle_(std::move(handle)), id_(id) {}
+    platform::win32::KernelHandle handle_;
     DWORD id_ = 0;
 };
 

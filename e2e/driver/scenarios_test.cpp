@@ -1,11 +1,11 @@
 // The program used as a person uses it, one scenario per test, each on a freshly seeded installation.
-#include "demo/disk.h"
 #include "demo/module_list.h"
 #include "demo/seed.h"
 #include "e2e/driver/environment.h"
 #include "e2e/driver/fixture.h"
 #include "e2e/driver/gui.h"
 #include "install/paths.h"
+#include "platform/win32/disk.h"
 
 #include <gmock/gmock.h>
 
@@ -77,14 +77,14 @@ TEST_F(TrimlodeTest, TypicalUseRemovesTheWallpaperAndPutsItBack) {
     ExpectUnchanged(install::RemovedDir(Rim(), os), os, wallpaper);
     EXPECT_THAT(JavaNames(FirstOs()), ElementsAreArray(SeededNames(FirstOs())));
     EXPECT_FALSE(VendorFileHome());
-    EXPECT_EQ(demo::disk::ReadFile(install::RemovedVendorFile(Rim())), demo::VendorFileContent());
+    EXPECT_EQ(platform::win32::disk::ReadFile(install::RemovedVendorFile(Rim())), demo::VendorFileContent());
 
     app.Click(kPutBack);
     EXPECT_EQ(app.Acknowledge(), kCompleted);
     EXPECT_THAT(JavaNames(os), ElementsAreArray(SeededNames(os)));
     ExpectUnchanged(install::JavaDir(Rim(), os), os, SeededNames(os));
     EXPECT_THAT(RemovedNames(os), IsEmpty());
-    EXPECT_EQ(demo::disk::ReadFile(install::VendorFile(Rim())), demo::VendorFileContent());
+    EXPECT_EQ(platform::win32::disk::ReadFile(install::VendorFile(Rim())), demo::VendorFileContent());
     EXPECT_FALSE(VendorFileRemoved());
 }
 
@@ -120,7 +120,7 @@ TEST_F(TrimlodeTest, EveryCommandWithNothingConfirmedAnswersWithItsOwnMessage) {
     app.Click(kExecute);
     EXPECT_EQ(app.Acknowledge(), kConfirmFirst);
 
-    EXPECT_FALSE(demo::disk::Exists(install::RemovedRoot(Rim())));
+    EXPECT_FALSE(platform::win32::disk::Exists(install::RemovedRoot(Rim())));
     EXPECT_TRUE(VendorFileHome());
     EXPECT_THAT(JavaNames(FirstOs()), ElementsAreArray(SeededNames(FirstOs())));
 }
@@ -136,7 +136,7 @@ TEST_F(TrimlodeTest, PickingAnotherItemClearsTheConfirmation) {
     app.SetTicked(CaptionOf("vad"), true);
     app.Click(kExecute);
     EXPECT_EQ(app.Acknowledge(), kConfirmFirst);
-    EXPECT_FALSE(demo::disk::Exists(install::RemovedRoot(Rim())));
+    EXPECT_FALSE(platform::win32::disk::Exists(install::RemovedRoot(Rim())));
 
     app.Click(kConfirm);
     WaitFor("the second name confirmed", [&] { return app.ConfirmedName() == LastOs(); });

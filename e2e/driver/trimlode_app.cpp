@@ -1,8 +1,8 @@
 #include "e2e/driver/trimlode_app.h"
 #include "platform/win32/wide.h"
 
-#include "demo/disk.h"
 #include "e2e/driver/gui.h"
+#include "platform/win32/disk.h"
 #include "ui/control_table.h"
 
 #include <stdexcept>

@@ -1,11 +1,13 @@
 #include "e2e/driver/window_reading.h"
+#include "platform/win32/gdi.h"
+#include "platform/win32/system_api.h"
 #include "platform/win32/wide.h"
 
-#include "demo/disk.h"
 #include "e2e/driver/gui.h"
 #include "e2e/driver/png.h"
 #include "e2e/driver/process.h"
 #include "e2e/probe/probe_answer.h"
+#include "platform/win32/disk.h"
 
 #include <commctrl.h>
 
@@ -13,6 +15,10 @@
 
 namespace e2e {
 namespace {
+
+using platform::win32::Bitmap;
+using platform::win32::MemoryDc;
+using platform::win32::WindowDc;
 
 // Memory allocated in another process, freed with the object.
 class RemoteBuffer {
@@ -40,73 +46,26 @@ private:
     void* address_;
 };
 
-class ScreenDc {
-public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    ~MemoryDc() { DeleteDC(dc_); }
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-class Bitmap {
-public:
-    Bitmap(HDC compatible, int width, int height)
-        : bitmap_(CreateCompatibleBitmap(compatible, width, height)) {}
-    Bitmap(const Bitmap&) = delete;
-    Bitmap& operator=(const Bitmap&) = delete;
-    ~Bitmap() { DeleteObject(bitmap_); }
-    HBITMAP Get() const { return bitmap_; }
-
-private:
-    HBITMAP bitmap_;
-};
-
 constexpr std::size_t kTextChars = 1024;
 
 } // namespace
 
-FontProbe::FontProbe(DWORD threadId) {
-    module_ = LoadLibraryW(platform::win32::Widen(ProbeLibrary()).c_str());
-    if (!module_)
+FontProbe::FontProbe(DWORD threadId) : module_(LoadLibraryW(platform::win32::Widen(ProbeLibrary()).c_str())) {
+    if (!module_.Valid())
         throw std::runtime_error("cannot load " + ProbeLibrary());
-    // Through void*: the exported procedure has the hook's signature, which FARPROC does not tell.
-    const auto hook =
-        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module_, "TrimlodeProbeHook")));
+    const auto hook = platform::win32::Lookup<HOOKPROC>(module_.Get(), "TrimlodeProbeHook");
     if (hook)
-        hook_ = SetWindowsHookExW(WH_CALLWNDPROC, hook, module_, threadId);
-    if (!hook_) {
-        FreeLibrary(module_);
+        hook_ = platform::win32::Hook(SetWindowsHookExW(WH_CALLWNDPROC, hook, module_.Get(), threadId));
+    if (!hook_.Valid())
         throw std::runtime_error("cannot hook the program under test");
-    }
-}
-
-FontProbe::~FontProbe() {
-    UnhookWindowsHookEx(hook_);
-    FreeLibrary(module_);
 }
 
 FontInfo FontProbe::FontOf(HWND control) const {
     const DWORD id = GetCurrentProcessId();
     const std::wstring name = L"TrimlodeE2eFontProbe-" + std::to_wstring(id);
-    OwnedHandle shared(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                          sizeof(ProbeAnswer), name.c_str()));
-    if (!shared)
+    const platform::win32::KernelHandle shared(CreateFileMappingW(
+        INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(ProbeAnswer), name.c_str()));
+    if (!shared.Valid())
         throw std::runtime_error("cannot share memory with the program under test");
     auto* view = static_cast<ProbeAnswer*>(
         MapViewOfFile(shared.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeAnswer)));
@@ -124,8 +83,7 @@ FontInfo FontProbe::FontOf(HWND control) const {
 }
 
 std::string FontProbe::ProbeLibrary() {
-    std::wstring path(32768, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    const std::wstring path = platform::win32::ExecutablePath();
     return platform::win32::Narrow(path.substr(0, path.find_last_of(L'\\'))) + "\\trimlode_e2e_probe.dll";
 }
 
@@ -161,9 +119,9 @@ void SaveScreenshot(HWND window, const std::string& path) {
     RECT rect{};
     GetWindowRect(window, &rect);
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    ScreenDc screen;
-    MemoryDc memory(screen.Get());
-    Bitmap bitmap(screen.Get(), width, height);
+    const WindowDc screen(nullptr);
+    const MemoryDc memory(CreateCompatibleDC(screen.Get()));
+    const Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
     const HGDIOBJ previous = SelectObject(memory.Get(), bitmap.Get());
     BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY | CAPTUREBLT);
     SelectObject(memory.Get(), previous);
@@ -186,7 +144,7 @@ void SaveScreenshot(HWND window, const std::string& path) {
         rgb.push_back(bgra[pixel + 1]);
         rgb.push_back(bgra[pixel]);
     }
-    demo::disk::WriteFile(path, EncodePng(width, height, rgb));
+    platform::win32::disk::WriteFile(path, EncodePng(width, height, rgb));
 }
 
 } // namespace e2e

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/win32/gdi.h"
+
 #include <windows.h>
 
 #include <string>
@@ -22,15 +24,14 @@ public:
     explicit FontProbe(DWORD threadId);
     FontProbe(const FontProbe&) = delete;
     FontProbe& operator=(const FontProbe&) = delete;
-    ~FontProbe();
     // The font the control draws with (WM_GETFONT) and its caption's width in it; an empty face when the
     // control has no font.
     FontInfo FontOf(HWND control) const;
 
 private:
     static std::string ProbeLibrary();
-    HMODULE module_ = nullptr;
-    HHOOK hook_ = nullptr;
+    platform::win32::Module module_; // the hook goes before the library that holds it
+    platform::win32::Hook hook_;
 };
 
 struct Tooltip {

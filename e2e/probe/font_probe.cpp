@@ -3,6 +3,7 @@
 // of a control is read there: on the driver's probe message the hook asks the control for its font and
 // copies the font's description into memory the driver shares under a name it passes along.
 #include "e2e/probe/probe_answer.h"
+#include "platform/win32/handles.h"
 
 #include <windows.h>
 
@@ -52,10 +53,10 @@ LONG IdealWidth(HWND control) {
 void AnswerProbe(HWND control, WPARAM driverId) {
     wchar_t name[64];
     std::swprintf(name, 64, L"%ls%lu", kSharedPrefix, static_cast<unsigned long>(driverId));
-    HANDLE shared = OpenFileMappingW(FILE_MAP_WRITE, FALSE, name);
-    if (!shared)
+    const platform::win32::KernelHandle shared(OpenFileMappingW(FILE_MAP_WRITE, FALSE, name));
+    if (!shared.Valid())
         return;
-    if (void* view = MapViewOfFile(shared, FILE_MAP_WRITE, 0, 0, sizeof(ProbeAnswer))) {
+    if (void* view = MapViewOfFile(shared.Get(), FILE_MAP_WRITE, 0, 0, sizeof(ProbeAnswer))) {
         ProbeAnswer answer{};
         const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
         if (handle && GetObjectW(handle, sizeof answer.font, &answer.font) == sizeof answer.font) {
@@ -65,7 +66,6 @@ void AnswerProbe(HWND control, WPARAM driverId) {
         CopyMemory(view, &answer, sizeof answer);
         UnmapViewOfFile(view);
     }
-    CloseHandle(shared);
 }
 
 } // namespace

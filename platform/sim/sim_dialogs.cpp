@@ -6,8 +6,8 @@
 
 namespace platform::sim {
 
-void SimDialogs::ShowMessage(const std::string& text) {
-    history_.push_back({ShownDialog::Kind::Message, "Trimlode", text});
+void SimDialogs::ShowMessage(const std::string& caption, const std::string& text) {
+    history_.push_back({ShownDialog::Kind::Message, caption, text});
 }
 
 bool SimDialogs::AskErrorOkCancel(const std::string& caption, const std::string& text) {
@@ -40,8 +40,8 @@ std::string SimDialogs::InputBox(const std::string& caption, const std::string& 
     return *typed;
 }
 
-void SimDialogs::ShowErrorBox(const std::string& text) {
-    history_.push_back({ShownDialog::Kind::ErrorBox, "Trimlode", text});
+void SimDialogs::ShowErrorBox(const std::string& caption, const std::string& text) {
+    history_.push_back({ShownDialog::Kind::ErrorBox, caption, text});
 }
 
 std::vector<std::string> SimDialogs::Messages() const {

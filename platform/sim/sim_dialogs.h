@@ -20,11 +20,11 @@ public:
     };
 
     void SetOwner(WindowHandle owner) override { owner_ = owner; }
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const std::string& caption, const std::string& text) override;
     bool AskErrorOkCancel(const std::string& caption, const std::string& text) override;
     std::string InputBox(const std::string& caption, const std::string& prompt,
                          const std::string& defaultText, int maxLength) override;
-    void ShowErrorBox(const std::string& text) override;
+    void ShowErrorBox(const std::string& caption, const std::string& text) override;
 
     const std::vector<ShownDialog>& History() const { return history_; }
     // The texts of plain messages only, in the order shown.

@@ -107,11 +107,6 @@ bool IsValidLeaf(const std::string& name) {
     });
 }
 
-bool Admitted(std::uint32_t attributes, std::uint32_t mask) {
-    const std::uint32_t excluding = attr::kHidden | attr::kSystem | attr::kVolumeLabel | attr::kDirectory;
-    return (attributes & excluding & ~mask) == 0;
-}
-
 // A listing taken when the enumeration starts, so entries moved away meanwhile do not disturb it. With a
 // `breakOff` status, the first step fails with it, as a disk or network error part-way would.
 class SimEnumeration : public DirectoryEnumeration {
@@ -294,8 +289,7 @@ void SimFileSystem::SetSecurity(const std::string& path, std::optional<FolderSec
 }
 
 void SimFileSystem::InjectFault(const std::string& operation, const std::string& path, std::uint32_t code) {
-    if (operation != "move" && operation != "mkdir" && operation != "delete" && operation != "list" &&
-        operation != "step") {
+    if (operation != "move" && operation != "mkdir" && operation != "list" && operation != "step") {
         throw std::logic_error("unknown operation for a fault: " + operation);
     }
     faults_.push_back({operation, path, code});
@@ -345,7 +339,7 @@ std::unique_ptr<DirectoryEnumeration> SimFileSystem::Enumerate(const std::string
     }
     std::vector<DirEntry> entries;
     const auto offer = [&](const std::string& name, std::uint32_t attributes, std::uint64_t size) {
-        if (Admitted(attributes, mask) && MatchesPattern(name, pattern)) {
+        if (AdmittedByMask(attributes, mask) && MatchesPattern(name, pattern)) {
             entries.push_back({name, attributes, size});
         }
     };
@@ -443,29 +437,6 @@ Status SimFileSystem::MakeFolder(const std::string& path) {
     auto folder = std::make_unique<Node>();
     folder->name = located->leaf;
     located->parent->Adopt(std::move(folder));
-    return Status::Success();
-}
-
-Status SimFileSystem::RemoveFile(const std::string& path) {
-    std::uint32_t injected = 0;
-    if (TakeFault("delete", path, injected)) {
-        return Failure(injected);
-    }
-    const auto located = Locate(drives_, path);
-    if (!located || located->parent == nullptr) {
-        return Failure(error::kPathNotFound);
-    }
-    Node* node = located->node;
-    if (node == nullptr) {
-        return Failure(error::kFileNotFound);
-    }
-    if (node->IsFolder() || (node->attributes & attr::kReadOnly) != 0) {
-        return Failure(error::kAccessDenied);
-    }
-    if (node->locked) {
-        return Failure(error::kSharingViolation);
-    }
-    located->parent->Release(node);
     return Status::Success();
 }
 

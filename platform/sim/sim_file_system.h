@@ -26,7 +26,6 @@ public:
     Status MoveEntry(const std::string& from, const std::string& to) override;
     Status MoveEntryReplacing(const std::string& from, const std::string& to) override;
     Status MakeFolder(const std::string& path) override;
-    Status RemoveFile(const std::string& path) override;
     bool FileExists(const std::string& path) override;
     std::optional<FolderSecurity> SecurityOf(const std::string& path) override;
 
@@ -45,7 +44,7 @@ public:
     // Every entry starts owned by administrators and closed to others, as an installer leaves its folders;
     // nullopt makes the security unreadable.
     void SetSecurity(const std::string& path, std::optional<FolderSecurity> security);
-    // The next `operation` ("move" by source path, "mkdir", "delete", "list" by folder) on `path` fails
+    // The next `operation` ("move" by source path, "mkdir", "list" by folder) on `path` fails
     // once with `code`; "step" lets the next listing of the folder start, then break off at its first step.
     void InjectFault(const std::string& operation, const std::string& path, std::uint32_t code);
     // A locked file cannot be moved or deleted (sharing violation) nor replaced (access denied).

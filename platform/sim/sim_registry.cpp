@@ -11,10 +11,7 @@ namespace {
 
 // Key paths compare like file names: letter case ignored, one backslash between levels.
 std::string Folded(const std::string& text) {
-    std::u32string cps = DecodeUtf8(text);
-    for (char32_t& cp : cps) {
-        cp = FoldForNameCompare(cp);
-    }
+    std::u32string cps = FoldedName(text);
     while (!cps.empty() && cps.back() == U'\\') {
         cps.pop_back();
     }

@@ -52,14 +52,10 @@ std::vector<std::string> SimControl::Items() const {
     return items_;
 }
 
-void SimControl::ClearItems() {
-    items_.clear();
-    itemIndex_ = -1;
-}
-
-void SimControl::AddItem(const std::string& text) {
+void SimControl::SetItems(const std::vector<std::string>& items) {
     if (design_.kind == ControlKind::RadioGroup) {
-        items_.push_back(text);
+        items_ = items;
+        itemIndex_ = -1;
     }
 }
 

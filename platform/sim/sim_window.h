@@ -18,8 +18,7 @@ public:
     bool Checked() const override;
     void SetChecked(bool checked) override;
     std::vector<std::string> Items() const override;
-    void ClearItems() override;
-    void AddItem(const std::string& text) override;
+    void SetItems(const std::vector<std::string>& items) override;
     int ItemIndex() const override;
     void SetItemIndex(int index) override;
 
@@ -59,6 +58,7 @@ public:
     void Show() override;
     int Run() override;
     void Close() override;
+    void ShowWaitCursor(bool waiting) override { waitCursor_ = waiting; }
 
     const FormDesign& Design() const { return design_; }
     // The control of that name; throws std::out_of_range when there is none, so a mistyped name in a test
@@ -71,6 +71,7 @@ public:
 
     bool Shown() const { return shown_; }
     bool Closed() const { return closed_; }
+    bool WaitCursorShown() const { return waitCursor_; }
     // The control that has the keyboard focus after Show: the first tab stop of the form. Empty before Show.
     std::string FocusedControl() const { return focused_; }
     // Control names in the order they were added.
@@ -84,6 +85,7 @@ private:
     std::vector<std::unique_ptr<SimControl>> controls_;
     bool shown_ = false;
     bool closed_ = false;
+    bool waitCursor_ = false;
     std::string focused_;
 };
 

@@ -44,13 +44,16 @@ struct FindHandleTraits {
 };
 using FindHandle = UniqueHandle<FindHandleTraits>;
 
+// A file, or a snapshot of the system's processes: INVALID_HANDLE_VALUE when there is none.
 struct FileHandleTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE handle) { CloseHandle(handle); }
 };
 using FileHandle = UniqueHandle<FileHandleTraits>;
+using SnapshotHandle = UniqueHandle<FileHandleTraits>;
 
-// Handles whose failure value is null rather than INVALID_HANDLE_VALUE: mutexes, events, tokens.
+// Handles whose failure value is null rather than INVALID_HANDLE_VALUE: processes, threads, mappings,
+// mutexes, events, tokens.
 struct KernelHandleTraits {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE handle) { CloseHandle(handle); }

@@ -1,5 +1,7 @@
 #include "platform/win32/input_box.h"
 
+#include "platform/win32/gdi.h"
+#include "platform/win32/system_api.h"
 #include "platform/win32/wide.h"
 
 #include <windows.h>
@@ -25,96 +27,13 @@ constexpr int kButtonHeight = 23;
 constexpr int kButtonSpacing = 6;
 constexpr int kButtonPadding = 16;
 
-// Looks up a user32 function that older Windows versions lack.
-template <typename Function> Function User32Function(const char* name) {
-    const FARPROC address = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-    Function function = nullptr;
-    static_assert(sizeof(function) == sizeof(address), "function pointers differ in size");
-    std::memcpy(&function, &address, sizeof(function));
-    return function;
-}
-
-class Font {
-public:
-    Font() = default;
-    explicit Font(HFONT handle) : handle_(handle) {}
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
-    Font(Font&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
-    Font& operator=(Font&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            handle_ = other.handle_;
-            other.handle_ = nullptr;
-        }
-        return *this;
-    }
-    ~Font() { Reset(); }
-    HFONT get() const { return handle_; }
-
-private:
-    void Reset() {
-        if (handle_ != nullptr) {
-            DeleteObject(handle_);
-            handle_ = nullptr;
-        }
-    }
-    HFONT handle_ = nullptr;
-};
-
-class WindowDc {
-public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc() { ReleaseDC(window_, dc_); }
-    HDC get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-int ScreenDpi() {
-    const WindowDc screen(nullptr);
-    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
-
-int DpiOf(HWND window) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    if (const auto getDpi = User32Function<GetDpiForWindowFn>("GetDpiForWindow")) {
-        if (const UINT dpi = getDpi(window); dpi != 0) {
-            return static_cast<int>(dpi);
-        }
-    }
-    return ScreenDpi();
-}
-
-// The font message boxes use, at the given DPI.
-Font MessageFont(int dpi) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-    const auto forDpi = User32Function<ForDpiFn>("SystemParametersInfoForDpi");
-    if (forDpi != nullptr &&
-        forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(dpi))) {
-        return Font(CreateFontIndirectW(&metrics.lfMessageFont));
-    }
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-        LOGFONTW& font = metrics.lfMessageFont;
-        font.lfHeight = MulDiv(font.lfHeight, dpi, ScreenDpi());
-        return Font(CreateFontIndirectW(&font));
-    }
-    LOGFONTW fallback{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(fallback), &fallback);
-    return Font(CreateFontIndirectW(&fallback));
-}
-
 struct InputBox {
+    const SystemApi* system = nullptr;
     std::wstring caption;
     std::wstring prompt;
     std::wstring text;
+    std::wstring ok;
+    std::wstring cancel;
     int maxLength = 0;
     Font font;
     bool accepted = false;
@@ -134,21 +53,19 @@ int TextWidth(HDC dc, const wchar_t* text) {
 
 // Measures the prompt as the static control will wrap it, and the buttons' captions.
 Metrics Measure(HWND dialog, const InputBox& box, int promptWidth, int dpi) {
-    const WindowDc dc(dialog);
-    const HGDIOBJ previous = SelectObject(dc.get(), box.font.get());
+    const MeasuringDc dc(dialog, box.font.Get());
     TEXTMETRICW text{};
-    GetTextMetricsW(dc.get(), &text);
+    GetTextMetricsW(dc.Get(), &text);
     RECT prompt{0, 0, promptWidth, 0};
-    DrawTextW(dc.get(), box.prompt.c_str(), -1, &prompt,
+    DrawTextW(dc.Get(), box.prompt.c_str(), -1, &prompt,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
     Metrics metrics;
     metrics.lineHeight = text.tmHeight;
     metrics.promptHeight = std::max<int>(prompt.bottom - prompt.top, text.tmHeight);
     const int padding = MulDiv(kButtonPadding, dpi, USER_DEFAULT_SCREEN_DPI);
-    metrics.buttonWidth =
-        std::max({MulDiv(kButtonWidth, dpi, USER_DEFAULT_SCREEN_DPI), TextWidth(dc.get(), L"OK") + padding,
-                  TextWidth(dc.get(), L"Cancel") + padding});
-    SelectObject(dc.get(), previous);
+    metrics.buttonWidth = std::max({MulDiv(kButtonWidth, dpi, USER_DEFAULT_SCREEN_DPI),
+                                    TextWidth(dc.Get(), box.ok.c_str()) + padding,
+                                    TextWidth(dc.Get(), box.cancel.c_str()) + padding});
     return metrics;
 }
 
@@ -185,14 +102,14 @@ BOOL OnInitDialog(HWND dialog, InputBox& box) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&box));
     SetWindowTextW(dialog, box.caption.c_str());
 
-    const int dpi = DpiOf(dialog);
+    const int dpi = box.system->DpiForWindow(dialog);
     const auto scale = [dpi](int value) { return MulDiv(value, dpi, USER_DEFAULT_SCREEN_DPI); };
-    box.font = MessageFont(dpi);
+    box.font = box.system->MessageFont(dpi);
     const int clientWidth = scale(kClientWidth);
     const int margin = scale(kMargin);
     const int innerWidth = clientWidth - 2 * margin;
     const Metrics metrics = Measure(dialog, box, innerWidth, dpi);
-    const HFONT font = box.font.get();
+    const HFONT font = box.font.Get();
 
     int y = margin;
     AddControl(dialog, L"STATIC", box.prompt, SS_LEFT | SS_NOPREFIX, 0, kPromptId,
@@ -209,9 +126,9 @@ BOOL OnInitDialog(HWND dialog, InputBox& box) {
     const int buttonHeight = std::max(scale(kButtonHeight), metrics.lineHeight + scale(10));
     const int cancelLeft = clientWidth - margin - metrics.buttonWidth;
     const int okLeft = cancelLeft - scale(kButtonSpacing) - metrics.buttonWidth;
-    AddControl(dialog, L"BUTTON", L"OK", WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, IDOK,
+    AddControl(dialog, L"BUTTON", box.ok, WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, 0, IDOK,
                {okLeft, y, okLeft + metrics.buttonWidth, y + buttonHeight}, font);
-    AddControl(dialog, L"BUTTON", L"Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL,
+    AddControl(dialog, L"BUTTON", box.cancel, WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL,
                {cancelLeft, y, cancelLeft + metrics.buttonWidth, y + buttonHeight}, font);
     SendMessageW(dialog, DM_SETDEFID, IDOK, 0);
     y += buttonHeight + margin;
@@ -266,11 +183,15 @@ std::vector<DWORD> EmptyTemplate() {
 } // namespace
 
 std::string RunInputBox(WindowHandle owner, const std::string& caption, const std::string& prompt,
-                        const std::string& defaultText, int maxLength) {
+                        const std::string& defaultText, int maxLength, const InputBoxButtons& buttons) {
+    const SystemApi system;
     InputBox box;
+    box.system = &system;
     box.caption = Widen(caption);
     box.prompt = Widen(prompt);
     box.text = Widen(defaultText);
+    box.ok = Widen(buttons.ok);
+    box.cancel = Widen(buttons.cancel);
     box.maxLength = maxLength;
     const std::vector<DWORD> dialogTemplate = EmptyTemplate();
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),

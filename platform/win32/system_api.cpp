@@ -6,45 +6,72 @@ namespace platform::win32 {
 
 namespace {
 
-// Loads a library from the system folder only, never from the current or the program's folder.
-Module LoadSystemLibrary(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return Module();
-    }
-    const std::wstring path = std::wstring(folder, length) + L"\\" + name;
-    return Module(LoadLibraryW(path.c_str()));
-}
-
-template <typename Fn> Fn Lookup(HMODULE module, const char* name) {
-    if (!module) {
-        return nullptr;
-    }
-    // The detour through a plain function pointer type is the cast both compilers accept silently.
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 constexpr int kMonitorEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
 
 } // namespace
+
+std::wstring ExecutablePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2); // cut short: again with more room
+    }
+}
+
+Module LoadSystemLibrary(const wchar_t* name) {
+    std::wstring folder(MAX_PATH, L'\0');
+    for (;;) {
+        const UINT length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+        if (length == 0) {
+            return Module();
+        }
+        if (length < folder.size()) {
+            folder.resize(length);
+            break;
+        }
+        folder.resize(length);
+    }
+    return Module(LoadLibraryW((folder + L"\\" + name).c_str()));
+}
 
 SystemApi::SystemApi()
     : shcore_(LoadSystemLibrary(L"shcore.dll")), uxtheme_(LoadSystemLibrary(L"uxtheme.dll")) {
     const HMODULE user32 = GetModuleHandleW(L"user32.dll");
     getDpiForWindow_ = Lookup<GetDpiForWindowFn>(user32, "GetDpiForWindow");
     adjustWindowRectExForDpi_ = Lookup<AdjustWindowRectExForDpiFn>(user32, "AdjustWindowRectExForDpi");
+    systemParametersInfoForDpi_ = Lookup<SystemParametersInfoForDpiFn>(user32, "SystemParametersInfoForDpi");
     getDpiForMonitor_ = Lookup<GetDpiForMonitorFn>(shcore_.Get(), "GetDpiForMonitor");
     setWindowTheme_ = Lookup<SetWindowThemeFn>(uxtheme_.Get(), "SetWindowTheme");
 }
 
 int SystemApi::SystemDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
-    if (screen) {
-        ReleaseDC(nullptr, screen);
-    }
+    const WindowDc screen(nullptr);
+    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+Font SystemApi::MessageFont(int dpi) const {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (systemParametersInfoForDpi_ && systemParametersInfoForDpi_(SPI_GETNONCLIENTMETRICS, sizeof(metrics),
+                                                                   &metrics, 0, static_cast<UINT>(dpi))) {
+        return Font(CreateFontIndirectW(&metrics.lfMessageFont));
+    }
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+        LOGFONTW& font = metrics.lfMessageFont;
+        font.lfHeight = MulDiv(font.lfHeight, dpi, SystemDpi());
+        return Font(CreateFontIndirectW(&font));
+    }
+    LOGFONTW fallback{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(fallback), &fallback);
+    return Font(CreateFontIndirectW(&fallback));
 }
 
 int SystemApi::DpiForWindow(HWND window) const {

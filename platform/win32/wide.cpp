@@ -87,12 +87,11 @@ std::wstring Literal(const std::wstring& path) {
 } // namespace
 
 std::wstring Widen(std::string_view utf8) {
-    const std::u16string units = ToUtf16(utf8);
-    return std::wstring(units.begin(), units.end());
+    return ToUtf16<std::wstring>(utf8);
 }
 
 std::string Narrow(std::wstring_view wide) {
-    return FromUtf16(std::u16string(wide.begin(), wide.end()));
+    return FromUtf16(wide);
 }
 
 std::wstring WidePath(std::string_view utf8) {

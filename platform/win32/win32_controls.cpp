@@ -58,6 +58,9 @@ std::wstring ShownAsItIs(const std::string& text) {
     return Widen(escaped);
 }
 
+// How far a group box's frame reaches in from its edges, at 96 pixels per inch.
+constexpr int kFrameEdge = 3;
+
 // Radio buttons are numbered apart from the controls (which start at 100), so a search by ID through all
 // of the form's windows never confuses the two.
 constexpr int kFirstRadioButtonId = 1000;
@@ -125,8 +128,10 @@ void Win32Control::Create(HWND parent, int parentDesignHeight) {
     if (traits.canTakeFocus && design_.tabOrder >= 0) {
         style |= WS_TABSTOP;
     }
-    window_ = CreateWindowExW(traits.exStyle, traits.windowClass, Widen(caption_).c_str(), style, 0, 0, 0, 0,
-                              parent, ChildId(id_), form_.Instance(), nullptr);
+    const RECT place = Placement(parent);
+    window_ = CreateWindowExW(traits.exStyle, traits.windowClass, Widen(caption_).c_str(), style, place.left,
+                              place.top, place.right - place.left, place.bottom - place.top, parent,
+                              ChildId(id_), form_.Instance(), nullptr);
     if (!window_) {
         return;
     }
@@ -139,7 +144,9 @@ void Win32Control::Create(HWND parent, int parentDesignHeight) {
         KeepTextColour(form_, design_, window_);
     }
     ApplyFont();
-    Layout();
+    if (design_.autoSize || design_.maxWidth > design_.width) {
+        Layout(); // the size follows the caption in the font just set
+    }
 }
 
 SIZE Win32Control::MeasureCaption() const {
@@ -152,6 +159,19 @@ SIZE Win32Control::MeasureCaption() const {
         size.cx = extent.cx;
     }
     return size;
+}
+
+// The designed rectangle at the current DPI inside `parent`; a bottom-anchored control keeps its designed
+// distance from the parent's bottom edge.
+RECT Win32Control::Placement(HWND parent) const {
+    const int left = form_.Scale(design_.left);
+    int top = form_.Scale(design_.top);
+    if (design_.anchorBottom) {
+        RECT client{};
+        GetClientRect(parent, &client);
+        top = client.bottom - form_.Scale(parentDesignHeight_ - design_.top);
+    }
+    return RECT{left, top, left + form_.Scale(design_.width), top + form_.Scale(design_.height)};
 }
 
 // A group box draws its caption inset from its left edge and keeps as much room after it.
@@ -174,25 +194,21 @@ void Win32Control::Layout() {
     if (!window_) {
         return;
     }
-    int top = form_.Scale(design_.top);
-    if (design_.anchorBottom) {
-        RECT parent{};
-        GetClientRect(GetParent(window_), &parent);
-        top = parent.bottom - form_.Scale(parentDesignHeight_ - design_.top);
-    }
-    SIZE size{form_.Scale(design_.width), form_.Scale(design_.height)};
+    const RECT place = Placement(GetParent(window_));
+    SIZE size{place.right - place.left, place.bottom - place.top};
     if (design_.kind == ControlKind::Label && design_.autoSize) {
         size = MeasureCaption();
     } else if (design_.maxWidth > design_.width) {
         size.cx = std::clamp<LONG>(CaptionWidth(), size.cx, form_.Scale(design_.maxWidth));
     }
-    SetWindowPos(window_, nullptr, form_.Scale(design_.left), top, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A hidden window needs no redrawing for its new font.
 void Win32Control::ApplyFont() {
     if (window_) {
-        SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(design_)), TRUE);
+        SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(design_)),
+                     IsWindowVisible(window_));
     }
 }
 
@@ -232,56 +248,89 @@ LRESULT Win32Control::ContainerMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_CTLCOLORBTN:
     case WM_DRAWITEM:
         return SendMessageW(form_.FormWindow(), message, wParam, lParam);
-    case WM_ERASEBKGND: {
-        RECT area{};
-        GetClientRect(window_, &area);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, form_.BackgroundBrush());
+    case WM_ERASEBKGND:
+        FillInside(reinterpret_cast<HDC>(wParam));
         return 1;
-    }
+    case WM_PRINTCLIENT:
+        // A themed check box asks for what lies behind it each time it paints. Well inside the frame that is
+        // the background alone, so the frame and caption are not drawn again for nothing.
+        if (ClipsInsideFrame(reinterpret_cast<HDC>(wParam))) {
+            FillInside(reinterpret_cast<HDC>(wParam));
+            return 0;
+        }
+        return CallWindowProcW(containerBaseProc_, window_, message, wParam, lParam);
     default:
         return CallWindowProcW(containerBaseProc_, window_, message, wParam, lParam);
     }
 }
 
-void RadioGroupControl::Create(HWND parent, int parentDesignHeight) {
-    Win32Control::Create(parent, parentDesignHeight);
-    for (const auto& item : design_.items) {
-        AddItem(item);
+void Win32Control::FillInside(HDC dc) const {
+    RECT area{};
+    GetClientRect(window_, &area);
+    FillRect(dc, &area, form_.BackgroundBrush());
+}
+
+// Whether all the device context may draw on lies below the caption line and clear of the frame's edges.
+bool Win32Control::ClipsInsideFrame(HDC dc) const {
+    RECT clip{}, area{};
+    if (GetClipBox(dc, &clip) == ERROR || IsRectEmpty(&clip)) {
+        return false;
+    }
+    GetClientRect(window_, &area);
+    const int edge = form_.Scale(kFrameEdge);
+    const RECT inside{area.left + edge, area.top + LineHeight(window_), area.right - edge,
+                      area.bottom - edge};
+    RECT common{};
+    return IntersectRect(&common, &clip, &inside) && EqualRect(&common, &clip);
+}
+
+void RadioGroupControl::SetItems(const std::vector<std::string>& items) {
+    DestroyButtons();
+    items_ = items;
+    index_ = -1;
+    buttonsPending_ = false;
+    CreateButtons();
+}
+
+void RadioGroupControl::BeforeFirstShow() {
+    if (buttonsPending_) {
+        buttonsPending_ = false;
+        CreateButtons();
     }
 }
 
-void RadioGroupControl::ClearItems() {
+void RadioGroupControl::DestroyButtons() {
     for (HWND button : buttons_) {
         if (button) {
             DestroyWindow(button);
         }
     }
     buttons_.clear();
-    items_.clear();
-    index_ = -1;
 }
 
-void RadioGroupControl::AddItem(const std::string& text) {
-    items_.push_back(text);
-    CreateButton(items_.size() - 1);
-    LayoutButtons();
-}
-
-// The first button starts the group, so the arrow keys move among the group's buttons only; automatic
-// radio buttons let the dialog manager choose the button the arrow keys reach, as users expect.
-void RadioGroupControl::CreateButton(std::size_t index) {
-    HWND button = nullptr;
-    if (window_) {
-        const DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (index == 0 ? WS_GROUP : 0);
-        button = CreateWindowExW(0, L"BUTTON", ShownAsItIs(items_[index]).c_str(), style, 0, 0, 0, 0, window_,
-                                 ChildId(kFirstRadioButtonId + static_cast<int>(index)), form_.Instance(),
-                                 nullptr);
+// Every button is made in its row, laid out once for the whole list. The first button starts the group,
+// so the arrow keys move among the group's buttons only; automatic radio buttons let the dialog manager
+// choose the button the arrow keys reach, as users expect.
+void RadioGroupControl::CreateButtons() {
+    if (!window_) {
+        buttons_.assign(items_.size(), nullptr);
+        return;
     }
-    if (button) {
-        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(form_.FontFor(design_)), FALSE);
-        KeepTextColour(form_, design_, button);
+    const std::vector<Rect> rows = ButtonRows();
+    const HFONT font = form_.FontFor(design_);
+    buttons_.reserve(items_.size());
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        const DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0);
+        const Rect& row = rows[i];
+        const HWND button = CreateWindowExW(
+            0, L"BUTTON", ShownAsItIs(items_[i]).c_str(), style, row.left, row.top, row.Width(), row.Height(),
+            window_, ChildId(kFirstRadioButtonId + static_cast<int>(i)), form_.Instance(), nullptr);
+        if (button) {
+            SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            KeepTextColour(form_, design_, button);
+        }
+        buttons_.push_back(button);
     }
-    buttons_.push_back(button);
 }
 
 void RadioGroupControl::SetItemIndex(int index) {
@@ -308,14 +357,17 @@ void RadioGroupControl::Layout() {
     LayoutButtons();
 }
 
-void RadioGroupControl::LayoutButtons() {
-    if (!window_) {
-        return;
-    }
+std::vector<Rect> RadioGroupControl::ButtonRows() const {
     RECT frame{};
     GetClientRect(window_, &frame);
-    const auto rows =
-        RadioItemRects(frame.right, frame.bottom, static_cast<int>(buttons_.size()), LineHeight(window_));
+    return RadioItemRects(frame.right, frame.bottom, static_cast<int>(items_.size()), LineHeight(window_));
+}
+
+void RadioGroupControl::LayoutButtons() {
+    if (!window_ || buttons_.empty()) {
+        return;
+    }
+    const std::vector<Rect> rows = ButtonRows();
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         if (buttons_[i]) {
             const Rect& row = rows[i];

@@ -1,5 +1,6 @@
 #pragma once
 // The controls of the Win32 window library; only win32_window.cpp builds them.
+#include "platform/win32/placement.h"
 #include "platform/win32/system_api.h"
 #include "platform/win32/wide.h"
 #include "platform/window.h"
@@ -45,14 +46,15 @@ public:
     bool Checked() const override;
     void SetChecked(bool checked) override;
     std::vector<std::string> Items() const override { return {}; }
-    void ClearItems() override {}
-    void AddItem(const std::string&) override {}
+    void SetItems(const std::vector<std::string>&) override {}
     int ItemIndex() const override { return -1; }
     void SetItemIndex(int) override {}
 
-    // Creates the window inside `parent`, whose designed client height is `parentDesignHeight` (the
-    // distance a bottom-anchored control keeps is measured from it).
+    // Creates the window inside `parent`, in its place, whose designed client height is
+    // `parentDesignHeight` (the distance a bottom-anchored control keeps is measured from it).
     virtual void Create(HWND parent, int parentDesignHeight);
+    // Called once before the form first shows: creates what waited to see whether it would be needed.
+    virtual void BeforeFirstShow() {}
     // Places and sizes the window from the design at the current DPI, relative to the parent's client area.
     virtual void Layout();
     virtual void ApplyFont();
@@ -77,6 +79,9 @@ protected:
 private:
     static LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT ContainerMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void FillInside(HDC dc) const;
+    bool ClipsInsideFrame(HDC dc) const;
+    RECT Placement(HWND parent) const;
     SIZE MeasureCaption() const;
     int CaptionWidth() const;
 
@@ -92,12 +97,11 @@ public:
     using Win32Control::Win32Control;
 
     std::vector<std::string> Items() const override { return items_; }
-    void ClearItems() override;
-    void AddItem(const std::string& text) override;
+    void SetItems(const std::vector<std::string>& items) override;
     int ItemIndex() const override { return index_; }
     void SetItemIndex(int index) override;
 
-    void Create(HWND parent, int parentDesignHeight) override;
+    void BeforeFirstShow() override;
     void Layout() override;
     void ApplyFont() override;
     void Detach() override;
@@ -105,13 +109,17 @@ public:
     void OnCommand(HWND child, UINT code) override;
 
 private:
-    void CreateButton(std::size_t index);
+    void DestroyButtons();
+    void CreateButtons();
+    std::vector<Rect> ButtonRows() const;
     void LayoutButtons();
     void ShowSelection();
 
-    std::vector<std::string> items_;
+    std::vector<std::string> items_ = design_.items;
     std::vector<HWND> buttons_;
     int index_ = -1;
+    // The designed items stay without buttons until the form shows: the program replaces them first.
+    bool buttonsPending_ = true;
 };
 
 std::unique_ptr<Win32Control> MakeControl(FormContext& form, const ControlDesign& design,

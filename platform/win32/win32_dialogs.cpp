@@ -21,8 +21,8 @@ int Box(WindowHandle owner, const std::string& caption, const std::string& text,
 
 } // namespace
 
-void Win32Dialogs::ShowMessage(const std::string& text) {
-    Box(owner_, "Trimlode", text, MB_OK);
+void Win32Dialogs::ShowMessage(const std::string& caption, const std::string& text) {
+    Box(owner_, caption, text, MB_OK);
 }
 
 bool Win32Dialogs::AskErrorOkCancel(const std::string& caption, const std::string& text) {
@@ -31,11 +31,11 @@ bool Win32Dialogs::AskErrorOkCancel(const std::string& caption, const std::strin
 
 std::string Win32Dialogs::InputBox(const std::string& caption, const std::string& prompt,
                                    const std::string& defaultText, int maxLength) {
-    return RunInputBox(LiveOwner(owner_), caption, prompt, defaultText, maxLength);
+    return RunInputBox(LiveOwner(owner_), caption, prompt, defaultText, maxLength, buttons_);
 }
 
-void Win32Dialogs::ShowErrorBox(const std::string& text) {
-    Box(owner_, "Trimlode", text, MB_OK | MB_ICONERROR);
+void Win32Dialogs::ShowErrorBox(const std::string& caption, const std::string& text) {
+    Box(owner_, caption, text, MB_OK | MB_ICONERROR);
 }
 
 } // namespace platform::win32

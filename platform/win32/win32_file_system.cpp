@@ -16,11 +16,6 @@
 namespace platform::win32 {
 namespace {
 
-bool Admitted(std::uint32_t attributes, std::uint32_t mask) {
-    const std::uint32_t excluding = attr::kHidden | attr::kSystem | attr::kVolumeLabel | attr::kDirectory;
-    return (attributes & excluding & ~mask) == 0;
-}
-
 class Win32Enumeration : public DirectoryEnumeration {
 public:
     Win32Enumeration(FindHandle find, std::string pattern, std::uint32_t mask)
@@ -48,7 +43,7 @@ public:
     bool Take(const WIN32_FIND_DATAW& data) {
         const std::string name = Narrow(data.cFileName);
         const auto attributes = static_cast<std::uint32_t>(data.dwFileAttributes);
-        if (!Admitted(attributes, mask_) || !MatchesPattern(name, pattern_)) {
+        if (!AdmittedByMask(attributes, mask_) || !MatchesPattern(name, pattern_)) {
             return false;
         }
         const std::uint64_t size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
@@ -157,13 +152,6 @@ Status Win32FileSystem::MoveEntryReplacing(const std::string& from, const std::s
 
 Status Win32FileSystem::MakeFolder(const std::string& path) {
     if (!CreateDirectoryW(WidePath(path).c_str(), nullptr)) {
-        return LastErrorStatus();
-    }
-    return Status::Success();
-}
-
-Status Win32FileSystem::RemoveFile(const std::string& path) {
-    if (!DeleteFileW(WidePath(path).c_str())) {
         return LastErrorStatus();
     }
     return Status::Success();

@@ -14,7 +14,6 @@ public:
     Status MoveEntry(const std::string& from, const std::string& to) override;
     Status MoveEntryReplacing(const std::string& from, const std::string& to) override;
     Status MakeFolder(const std::string& path) override;
-    Status RemoveFile(const std::string& path) override;
     bool FileExists(const std::string& path) override;
     std::optional<FolderSecurity> SecurityOf(const std::string& path) override;
 };

@@ -33,11 +33,19 @@ unsigned long ShellExecuteError(long long result) {
 }
 
 Status Win32Shell::Open(const std::string& file, const std::string& parameters, WindowHandle owner) {
+    if (!shell32_.Valid()) {
+        shell32_ = LoadSystemLibrary(L"shell32.dll");
+    }
+    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    const auto shellExecute = Lookup<ShellExecuteFn>(shell32_.Get(), "ShellExecuteW");
+    if (!shellExecute) {
+        return LastErrorStatus();
+    }
     const std::wstring wideFile = Widen(file);
     const std::wstring wideParameters = Widen(parameters);
     const HINSTANCE result =
-        ShellExecuteW(static_cast<HWND>(owner), nullptr, wideFile.c_str(),
-                      wideParameters.empty() ? nullptr : wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
+        shellExecute(static_cast<HWND>(owner), nullptr, wideFile.c_str(),
+                     wideParameters.empty() ? nullptr : wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
     // The result is an HINSTANCE only in name: a number above 32 means success.
     const auto code = static_cast<long long>(reinterpret_cast<INT_PTR>(result));
     if (code <= 32) {
@@ -47,17 +55,9 @@ Status Win32Shell::Open(const std::string& file, const std::string& parameters, 
 }
 
 std::string Win32Shell::ExecutableFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2); // truncated: try again with more room
+    const std::wstring path = ExecutablePath();
+    if (path.empty()) {
+        return {};
     }
     return Narrow(path.substr(0, path.find_last_of(L"\\/") + 1));
 }

@@ -42,10 +42,6 @@ COLORREF ToColorRef(const Colour& colour) {
     switch (colour.role) {
     case Colour::Role::Fixed:
         return RGB(colour.rgb.r, colour.rgb.g, colour.rgb.b);
-    case Colour::Role::ActiveCaption:
-        return GetSysColor(COLOR_ACTIVECAPTION);
-    case Colour::Role::ButtonFace:
-        return GetSysColor(COLOR_BTNFACE);
     case Colour::Role::WindowText:
         break;
     }
@@ -105,6 +101,7 @@ public:
     void Show() override;
     int Run() override;
     void Close() override;
+    void ShowWaitCursor(bool waiting) override;
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -126,6 +123,7 @@ private:
     void OnSize();
     void OnDpiChanged(int dpi, const RECT& suggested);
     bool OnActivate(bool active);
+    bool OnSetCursor();
     void OnDestroy();
     void OnNcDestroy();
     void EraseBackground(HDC dc) const;
@@ -134,6 +132,7 @@ private:
     Win32Control* ControlOfWindow(HWND window) const;
     Win32Control* ContainerNamed(const std::string& name) const;
     int DesignHeightOf(const Win32Control* parent) const;
+    void OrderAllTabStops();
     void OrderTabStops(HWND parent);
     void AttachHint(const Win32Control& control);
     HWND FirstTabStop(HWND parent) const;
@@ -148,6 +147,8 @@ private:
     HWND tooltip_ = nullptr;
     HWND lastFocus_ = nullptr;
     bool running_ = false;
+    bool shown_ = false;
+    bool waitCursor_ = false;
     std::exception_ptr failure_;
 };
 
@@ -205,7 +206,9 @@ Control& Win32Form::AddControl(const ControlDesign& design, std::function<void()
     Win32Control& control = *controls_.back();
     if (parentWindow) {
         control.Create(parentWindow, DesignHeightOf(parent));
-        OrderTabStops(parentWindow);
+        if (shown_) {
+            OrderTabStops(parentWindow);
+        }
         AttachHint(control);
     }
     return control;
@@ -245,6 +248,16 @@ int Win32Form::DesignHeightOf(const Win32Control* parent) const {
     return design_.clientHeight > 0 ? design_.clientHeight : design_.outerHeight;
 }
 
+// Once, when every control exists: the form's own controls, then those inside each group box.
+void Win32Form::OrderAllTabStops() {
+    OrderTabStops(window_);
+    for (const auto& control : controls_) {
+        if (control->IsContainer() && control->Window()) {
+            OrderTabStops(control->Window());
+        }
+    }
+}
+
 // The dialog manager tabs through siblings in z-order, so the siblings are stacked by tab order; controls
 // that take no focus go after them in creation order.
 void Win32Form::OrderTabStops(HWND parent) {
@@ -258,9 +271,14 @@ void Win32Form::OrderTabStops(HWND parent) {
         const int left = a->Design().tabOrder, right = b->Design().tabOrder;
         return (left >= 0 && right < 0) || (left >= 0 && right >= 0 && left < right);
     });
+    // A control already right below the one before it stays where it is.
     HWND previous = HWND_TOP;
     for (const Win32Control* control : siblings) {
-        SetWindowPos(control->Window(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const HWND above = GetWindow(control->Window(), GW_HWNDPREV);
+        if (above != (previous == HWND_TOP ? nullptr : previous)) {
+            SetWindowPos(control->Window(), previous, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOOWNERZORDER);
+        }
         previous = control->Window();
     }
 }
@@ -285,9 +303,18 @@ void Win32Form::AttachHint(const Win32Control& control) {
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+// The first time, what waited for every control to exist is done: the tab order, and the radio buttons of
+// a list the program never filled.
 void Win32Form::Show() {
     if (!window_) {
         return;
+    }
+    if (!shown_) {
+        shown_ = true;
+        for (const auto& control : controls_) {
+            control->BeforeFirstShow();
+        }
+        OrderAllTabStops();
     }
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
@@ -350,6 +377,20 @@ void Win32Form::Close() {
     }
 }
 
+// The run that wants the cursor answers no messages, so the cursor is set at once; WM_SETCURSOR keeps it
+// should the system ask all the same.
+void Win32Form::ShowWaitCursor(bool waiting) {
+    waitCursor_ = waiting;
+    SetCursor(LoadCursorW(nullptr, waiting ? IDC_WAIT : IDC_ARROW));
+}
+
+bool Win32Form::OnSetCursor() {
+    if (waitCursor_) {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    }
+    return waitCursor_;
+}
+
 HFONT Win32Form::FontFor(const ControlDesign& design) {
     return fonts_.Get(design.useFormFont ? design_.font : design.font, dpi_);
 }
@@ -406,6 +447,11 @@ LRESULT Win32Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         if (OnActivate(LOWORD(wParam) != WA_INACTIVE)) {
             return 0;
+        }
+        break;
+    case WM_SETCURSOR:
+        if (OnSetCursor()) {
+            return TRUE;
         }
         break;
     case WM_DESTROY:

@@ -362,7 +362,6 @@ public:
         return real_.MoveEntryReplacing(from, to);
     }
     platform::Status MakeFolder(const std::string& path) override { return real_.MakeFolder(path); }
-    platform::Status RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
     bool FileExists(const std::string& path) override { return real_.FileExists(path); }
     std::optional<platform::FolderSecurity> SecurityOf(const std::string& path) override {
         return real_.SecurityOf(path);
@@ -415,7 +414,7 @@ protected:
     platform::sim::SimWindowLibrary windows;
     platform::sim::SimDialogs dialogs;
     platform::Platform pieces{registry, fx->Files(), shell, dialogs, windows};
-    app::AppState state;
+    install::AppState state;
     std::unique_ptr<ui::TForm1> form;
 };
 

@@ -139,12 +139,15 @@ TEST(GetProgramFilesDir, UnreadableKeyGivesEmptyText) {
     EXPECT_EQ(install::GetProgramFilesDir(denied.registry), "");
 }
 
-void ExpectHandlerError(platform::Registry& registry, const std::string& text) {
+using Problem = install::ProgramFilesDirError::Problem;
+
+void ExpectHandlerError(platform::Registry& registry, Problem problem) {
     try {
         install::GetProgramFilesDir(registry);
-        ADD_FAILURE() << "no error for " << text;
-    } catch (const HandlerError& e) {
-        EXPECT_EQ(std::string(e.what()), text);
+        ADD_FAILURE() << "no error";
+    } catch (const install::ProgramFilesDirError& e) {
+        EXPECT_EQ(e.problem(), problem);
+        EXPECT_EQ(e.valueName(), "ProgramFilesDir");
     }
 }
 
@@ -154,13 +157,13 @@ TEST(GetProgramFilesDir, WrongTypeAndUnreadableDataRaiseTheHandlerError) {
     for (std::uint32_t type : otherTypes) {
         Machine machine;
         machine.registry.SetValue(kKey, kValue, type, {1, 0, 0, 0, 0, 0, 0, 0});
-        ExpectHandlerError(machine.registry, "Invalid data type for 'ProgramFilesDir'");
+        ExpectHandlerError(machine.registry, Problem::InvalidType);
     }
 
     Machine unreadable;
     unreadable.registry.SetString(kKey, kValue, "C:\\Program Files");
     unreadable.registry.InjectReadFailure(kKey, kValue);
-    ExpectHandlerError(unreadable.registry, "Failed to get data for 'ProgramFilesDir'");
+    ExpectHandlerError(unreadable.registry, Problem::ReadFailed);
 
     // Locate stops with the same error.
     EXPECT_THROW(install::LocateRimCommonPath(unreadable.registry, unreadable.files), HandlerError);

@@ -318,22 +318,6 @@ TEST_F(FileContract, MakeFolderCreatesOneLevel) {
     EXPECT_FALSE(fixture->Exists(root + "missing"));
 }
 
-TEST_F(FileContract, RemoveFileDeletesFilesOnly) {
-    fixture->MakeFolders(root + "folder");
-    fixture->WriteFile(root + "Vendor.xml", "v");
-    fixture->WriteFile(root + "readonly.xml", "r");
-    fixture->SetAttributes(root + "readonly.xml", kReadOnly);
-
-    EXPECT_TRUE(files.RemoveFile(root + "VENDOR.XML").ok());
-    EXPECT_FALSE(fixture->Exists(root + "Vendor.xml"));
-    EXPECT_EQ(files.RemoveFile(root + "Vendor.xml").code, platform::error::kFileNotFound);
-    EXPECT_EQ(files.RemoveFile(root + "missing\\Vendor.xml").code, platform::error::kPathNotFound);
-    EXPECT_EQ(files.RemoveFile(root + "folder").code, platform::error::kAccessDenied);
-    EXPECT_EQ(files.RemoveFile(root + "readonly.xml").code, platform::error::kAccessDenied);
-    EXPECT_TRUE(fixture->Exists(root + "folder"));
-    EXPECT_TRUE(fixture->Exists(root + "readonly.xml"));
-}
-
 TEST_F(FileContract, FileExistsIsTrueForFilesOnly) {
     fixture->MakeFolders(root + "AppLoader");
     fixture->WriteFile(root + "AppLoader\\Vendor.xml", "");
@@ -357,7 +341,6 @@ TEST_F(FileContract, LockedFileRefusesToMoveOrGo) {
               platform::error::kSharingViolation);
     EXPECT_EQ(files.MoveEntryReplacing(root + "java\\busy.cod", root + "removed\\busy.cod").code,
               platform::error::kSharingViolation);
-    EXPECT_EQ(files.RemoveFile(root + "java\\busy.cod").code, platform::error::kSharingViolation);
     EXPECT_EQ(files.MoveEntryReplacing(root + "java\\stale.cod", root + "removed\\stale.cod").code,
               platform::error::kAccessDenied);
 
@@ -381,8 +364,7 @@ TEST_F(FileContract, PathsLongerThanTheClassicLimitWork) {
     EXPECT_EQ(Enumerated(deep + "java\\*.cod", platform::kAllAttributesMask), Names{"net_rim_vad.cod"});
     EXPECT_TRUE(files.MoveEntry(deep + "java\\net_rim_vad.cod", deep + "removed\\net_rim_vad.cod").ok());
     EXPECT_TRUE(files.FileExists(deep + "removed\\net_rim_vad.cod"));
-    EXPECT_TRUE(files.RemoveFile(deep + "removed\\net_rim_vad.cod").ok());
-    EXPECT_TRUE(fixture->List(deep + "removed").empty());
+    EXPECT_TRUE(fixture->List(deep + "java").empty());
 }
 
 TEST_F(FileContract, SecurityTellsTheOwnerAndWhetherOthersMayChangeAFolder) {
@@ -418,13 +400,11 @@ TEST_F(FileContract, InjectedFaultsFailOnceWithTheirCode) {
     fixture->WriteFile(root + "java\\a.cod", "a");
     fixture->InjectFault("move", root + "java\\A.COD", platform::error::kAccessDenied);
     fixture->InjectFault("mkdir", root + "RemovedFiles", platform::error::kAccessDenied);
-    fixture->InjectFault("delete", root + "java\\a.cod", platform::error::kSharingViolation);
 
     const platform::Status move = files.MoveEntry(root + "java\\a.cod", root + "removed\\a.cod");
     EXPECT_EQ(move.code, platform::error::kAccessDenied);
     EXPECT_EQ(move.message, "Access is denied.");
     EXPECT_EQ(files.MakeFolder(root + "RemovedFiles").code, platform::error::kAccessDenied);
-    EXPECT_EQ(files.RemoveFile(root + "java\\a.cod").code, platform::error::kSharingViolation);
     EXPECT_EQ(fixture->ReadFile(root + "java\\a.cod"), "a");
 
     EXPECT_TRUE(files.MakeFolder(root + "RemovedFiles").ok());

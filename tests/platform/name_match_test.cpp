@@ -73,12 +73,13 @@ TEST(Utf16, EveryUnitSequenceRoundTrips) {
         u"\xD83D\xD83D\xDCF1",     // a high surrogate, then a pair
     };
     for (const auto& units : samples) {
-        EXPECT_EQ(platform::ToUtf16(platform::FromUtf16(units)), units);
+        EXPECT_EQ(platform::ToUtf16<std::u16string>(platform::FromUtf16(units)), units);
     }
-    EXPECT_EQ(platform::FromUtf16(u"a\xDC80"), "a\xED\xB2\x80");
-    EXPECT_EQ(platform::FromUtf16(u"\xD83D\xDCF1"), "\xF0\x9F\x93\xB1");
-    EXPECT_FALSE(platform::SameName(platform::FromUtf16(u"x\xDC80"), platform::FromUtf16(u"x\xDC81")));
-    EXPECT_EQ(platform::ToUtf16("a\xFF"), u"a\xFFFD");
+    EXPECT_EQ(platform::FromUtf16(std::u16string(u"a\xDC80")), "a\xED\xB2\x80");
+    EXPECT_EQ(platform::FromUtf16(std::u16string(u"\xD83D\xDCF1")), "\xF0\x9F\x93\xB1");
+    EXPECT_FALSE(platform::SameName(platform::FromUtf16(std::u16string(u"x\xDC80")),
+                                    platform::FromUtf16(std::u16string(u"x\xDC81"))));
+    EXPECT_EQ(platform::ToUtf16<std::u16string>("a\xFF"), u"a\xFFFD");
 }
 
 } // namespace

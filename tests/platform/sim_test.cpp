@@ -134,14 +134,14 @@ TEST(SimDialogs, AnswersFromTheScriptAndRecordsWhatWasShown) {
     dialogs.QueueInput(std::nullopt);
     dialogs.QueueInput(std::string("overlong text"));
 
-    dialogs.ShowMessage("Action completed.");
+    dialogs.ShowMessage("Trimlode", "Action completed.");
     EXPECT_FALSE(dialogs.AskErrorOkCancel("Confirm", "Start?"));
     EXPECT_TRUE(dialogs.AskErrorOkCancel("Confirm", "Start?"));
     EXPECT_EQ(dialogs.InputBox("Wipe", "Type the word", "", 20), "blackberry");
     EXPECT_EQ(dialogs.InputBox("Wipe", "Type the word", "default", 20), "default");
     EXPECT_EQ(dialogs.InputBox("Wipe", "Type the word", "", 8), "overlong");
-    dialogs.ShowErrorBox("Invalid data type for 'ProgramFilesDir'");
-    dialogs.ShowMessage("Größe");
+    dialogs.ShowErrorBox("Trimlode", "Invalid data type for 'ProgramFilesDir'");
+    dialogs.ShowMessage("Trimlode", "Größe");
 
     EXPECT_EQ(dialogs.Owner(), &window);
     EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{"Action completed.", "Größe"}));

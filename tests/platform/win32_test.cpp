@@ -169,7 +169,7 @@ std::wstring AnswerBox(const wchar_t* caption, int command) {
 }
 
 TEST(Win32Dialogs, MessageBoxesAnswerOkAndCancel) {
-    platform::win32::Win32Dialogs dialogs;
+    platform::win32::Win32Dialogs dialogs({"OK", "Cancel"});
     struct Case {
         int command;
         bool expected;
@@ -184,7 +184,7 @@ TEST(Win32Dialogs, MessageBoxesAnswerOkAndCancel) {
 
     std::wstring shown;
     std::thread user([&] { shown = AnswerBox(L"Trimlode", IDCANCEL); }); // Esc also closes a plain message
-    dialogs.ShowMessage("Action completed.");
+    dialogs.ShowMessage("Trimlode", "Action completed.");
     user.join();
     EXPECT_EQ(shown, L"Action completed.");
 }
@@ -195,13 +195,13 @@ TEST(Win32Dialogs, BoxesStillShowOnceTheOwnerWindowIsGone) {
     const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
                                        nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(owner, nullptr);
-    platform::win32::Win32Dialogs dialogs;
+    platform::win32::Win32Dialogs dialogs({"OK", "Cancel"});
     dialogs.SetOwner(owner);
     DestroyWindow(owner);
 
     std::wstring shown;
     std::thread user([&] { shown = AnswerBox(L"Trimlode", IDOK); });
-    dialogs.ShowErrorBox("out of memory");
+    dialogs.ShowErrorBox("Trimlode", "out of memory");
     user.join();
     EXPECT_EQ(shown, L"out of memory");
 }

@@ -135,7 +135,7 @@ TEST_F(InventoryTest, MissingFoldersAreEmptyAndUnreadableOnesAreNoted) {
     inventory = Take();
     ASSERT_EQ(inventory.unreadable.size(), 1u);
     EXPECT_EQ(inventory.unreadable[0].name, Java());
-    EXPECT_EQ(inventory.unreadable[0].reason, "Access is denied.");
+    EXPECT_EQ(inventory.unreadable[0].detail, "Access is denied.");
 }
 
 } // namespace

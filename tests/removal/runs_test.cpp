@@ -6,6 +6,7 @@
 #include "removal/mover.h"
 #include "removal/runs.h"
 #include "tests/support/fixtures.h"
+#include "ui/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -117,7 +118,6 @@ public:
         return files_.MoveEntryReplacing(from, to);
     }
     platform::Status MakeFolder(const std::string& path) override { return files_.MakeFolder(path); }
-    platform::Status RemoveFile(const std::string& path) override { return files_.RemoveFile(path); }
     bool FileExists(const std::string& path) override { return files_.FileExists(path); }
     std::optional<platform::FolderSecurity> SecurityOf(const std::string& path) override {
         return files_.SecurityOf(path);
@@ -156,8 +156,9 @@ std::vector<std::string> Without(const std::vector<std::string>& all, const std:
     return SortedNames(rest);
 }
 
+// The run's outcome as the window words it.
 std::string Failures(const MoveReport& report) {
-    return removal::CompletionMessage(report);
+    return ui::texts::CompletionMessage(report);
 }
 
 TEST_F(Installation, EachRowMovesExactlyItsModules) {
@@ -446,8 +447,9 @@ TEST(ForeignNames, AModuleWhoseNameLeavesTheFolderStaysAndIsReported) {
 
     const MoveReport report =
         removal::RunRemoval(files, rim, kOs, [](const std::string& box) { return box == "vad"; });
-    EXPECT_EQ(Failures(report), "Action completed, but 1 item(s) could not be moved.\n\n" + escaping + ": " +
-                                    removal::UnsafeNameReason());
+    EXPECT_EQ(Failures(report),
+              "Action completed, but 1 item(s) could not be moved.\n\n" + escaping + ": " +
+                  ui::texts::FailureReason({"", removal::MoveFailure::Cause::UnsafeName, ""}));
     EXPECT_EQ(files.Content("C:\\Program Files\\Common Files\\net_rim_vad_outside.cod"),
               "not a module of this system");
     EXPECT_EQ(files.Content(install::RemovedDir(rim, kOs) + "net_rim_vad.cod"), "vad");
@@ -521,9 +523,9 @@ TEST_F(Installation, LockedModuleIsReportedAndTheOthersStillMove) {
 
     ASSERT_EQ(report.failures.size(), 1u) << Failures(report);
     EXPECT_EQ(report.failures[0].name, "net_rim_vad-1.cod");
-    EXPECT_FALSE(report.failures[0].reason.empty());
+    EXPECT_FALSE(report.failures[0].detail.empty());
     EXPECT_EQ(Failures(report), "Action completed, but 1 item(s) could not be moved.\n\nnet_rim_vad-1.cod: " +
-                                    report.failures[0].reason);
+                                    report.failures[0].detail);
     EXPECT_TRUE(fx->Exists(Java() + "net_rim_vad-1.cod"));
     EXPECT_TRUE(fx->Exists(Removed() + "net_rim_vad.cod"));
     EXPECT_EQ(fx->ReadFile(RemovedVendor()), "vendor");
@@ -610,8 +612,9 @@ TEST_F(Installation, FileInPlaceOfARemovedFilesFolderIsReportedOnceAsTheCause) {
         fx->WriteFile(inTheWay, "someone's file");
         SCOPED_TRACE(inTheWay);
 
-        const std::string expected = "Action completed, but 1 item(s) could not be moved.\n\n" + inTheWay +
-                                     ": " + removal::FileInPlaceOfFolderReason();
+        const std::string expected =
+            "Action completed, but 1 item(s) could not be moved.\n\n" + inTheWay + ": " +
+            ui::texts::FailureReason({"", removal::MoveFailure::Cause::FileInPlaceOfFolder, ""});
         EXPECT_EQ(Failures(Remove({"vad", "wallpaper"})), expected);
         EXPECT_EQ(Failures(Restore()), expected);
         EXPECT_EQ(Listed(Java()), SortedNames(kAllModules));
@@ -630,7 +633,7 @@ TEST_F(Installation, FolderThatCannotBeCreatedIsReportedByPath) {
     const MoveReport report = Remove({"vad"});
     ASSERT_GE(report.failures.size(), 2u);
     EXPECT_EQ(report.failures[0].name, install::RemovedRoot(rim));
-    EXPECT_EQ(report.failures[0].reason, "Access is denied.");
+    EXPECT_EQ(report.failures[0].detail, "Access is denied.");
     EXPECT_EQ(report.failures[1].name, install::RemovedDirAsCreated(rim, kOs));
     // Nothing could move without the folders, and every step still ran and said so.
     EXPECT_EQ(report.failures.size(), 4u) << Failures(report);

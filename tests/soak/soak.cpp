@@ -9,12 +9,14 @@
 #include "install/program_files.h"
 #include "platform/name_match.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/system_api.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
 #include "removal/module_catalogue.h"
 #include "removal/move_report.h"
 #include "removal/runs.h"
+#include "ui/texts.h"
 
 #include <windows.h>
 
@@ -282,7 +284,7 @@ std::vector<std::string> Misreports(const std::string& rim, const Run& run,
                                     const removal::MoveReport& report) {
     std::vector<std::string> problems;
     if (!report.failures.empty()) {
-        problems.push_back("'" + run.os + "': reported " + removal::CompletionMessage(report));
+        problems.push_back("'" + run.os + "': reported " + ui::texts::CompletionMessage(report));
         return problems;
     }
     if (run.restore) {
@@ -315,7 +317,7 @@ int Worker(const std::string& root, unsigned seed, int runs) {
         const removal::MoveReport report = Perform(files, installation.Rim(), run);
         if (!report.failures.empty()) {
             std::printf("soak worker: '%s': %s\n", run.os.c_str(),
-                        removal::CompletionMessage(report).c_str());
+                        ui::texts::CompletionMessage(report).c_str());
             ++misreported;
         }
     }
@@ -368,9 +370,9 @@ private:
                 const bool named =
                     report.failures.size() == 1 && report.failures[0].name == "net_rim_vad.cod";
                 if (!named) {
-                    problems_.push_back(
-                        "run " + std::to_string(i) +
-                        ": the locked module was not reported alone: " + removal::CompletionMessage(report));
+                    problems_.push_back("run " + std::to_string(i) +
+                                        ": the locked module was not reported alone: " +
+                                        ui::texts::CompletionMessage(report));
                 }
             } else {
                 Expect("run " + std::to_string(i), Misreports(installation_.Rim(), run, report));
@@ -384,10 +386,8 @@ private:
     }
 
     KernelHandle StartWorker(const std::string& root, unsigned seed, int runs) {
-        wchar_t self[MAX_PATH * 4];
-        GetModuleFileNameW(nullptr, self, MAX_PATH * 4);
         // The folder goes without its trailing backslash, which would escape the closing quote.
-        std::wstring command = L"\"" + std::wstring(self) + L"\" --worker \"" +
+        std::wstring command = L"\"" + platform::win32::ExecutablePath() + L"\" --worker \"" +
                                Widen(root.substr(0, root.size() - 1)) + L"\" " + std::to_wstring(seed) +
                                L" " + std::to_wstring(runs);
         STARTUPINFOW startup{};
@@ -397,7 +397,7 @@ private:
                             &process)) {
             throw std::runtime_error("cannot start a worker");
         }
-        CloseHandle(process.hThread);
+        const KernelHandle thread(process.hThread);
         return KernelHandle(process.hProcess);
     }
 

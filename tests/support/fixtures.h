@@ -2,6 +2,7 @@
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "platform/status.h"
+#include "platform/window.h"
 
 #include <cstdint>
 #include <memory>
@@ -38,7 +39,7 @@ public:
     virtual bool HoldsUnpairedSurrogates() = 0;
     // Fault injection exists only in the simulation; tests that need it skip elsewhere.
     virtual bool CanInjectFaults() const = 0;
-    // Makes the next operation of that kind ("move", "mkdir", "delete", "list") on `path` fail with `code`;
+    // Makes the next operation of that kind ("move", "mkdir", "list") on `path` fail with `code`;
     // "step" breaks the next listing of the folder off after its first entry.
     virtual void InjectFault(const std::string& operation, const std::string& path, std::uint32_t code) = 0;
 };
@@ -60,5 +61,21 @@ public:
 };
 
 std::unique_ptr<RegistryFixture> MakeRegistryFixture();
+
+// The window library under test, with what a user does to a shown form: the headless library natively,
+// real windows under Windows.
+class WindowFixture {
+public:
+    virtual ~WindowFixture() = default;
+    virtual platform::WindowLibrary& Windows() = 0;
+    // A click on a button or check box of a shown form.
+    virtual void Click(platform::Form& form, const std::string& control) = 0;
+    // A click on an item of a shown radio group.
+    virtual void ChooseItem(platform::Form& form, const std::string& radioGroup, int index) = 0;
+    // The control that has the keyboard focus, one of `controls`; empty when none of them has it.
+    virtual std::string Focused(platform::Form& form, const std::vector<std::string>& controls) = 0;
+};
+
+std::unique_ptr<WindowFixture> MakeWindowFixture();
 
 } // namespace testsupport

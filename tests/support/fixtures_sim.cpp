@@ -3,6 +3,7 @@
 
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_registry.h"
+#include "platform/sim/sim_window.h"
 
 namespace testsupport {
 namespace {
@@ -62,6 +63,29 @@ private:
 };
 
 } // namespace
+
+class SimWindowFixture : public WindowFixture {
+public:
+    platform::WindowLibrary& Windows() override { return windows_; }
+    void Click(platform::Form& form, const std::string& control) override { Sim(form).Click(control); }
+    void ChooseItem(platform::Form& form, const std::string& radioGroup, int index) override {
+        Sim(form).ChooseItem(radioGroup, index);
+    }
+    std::string Focused(platform::Form& form, const std::vector<std::string>&) override {
+        return Sim(form).FocusedControl();
+    }
+
+private:
+    static platform::sim::SimForm& Sim(platform::Form& form) {
+        return dynamic_cast<platform::sim::SimForm&>(form);
+    }
+
+    platform::sim::SimWindowLibrary windows_;
+};
+
+std::unique_ptr<WindowFixture> MakeWindowFixture() {
+    return std::make_unique<SimWindowFixture>();
+}
 
 std::unique_ptr<FileFixture> MakeFileFixture() {
     return std::make_unique<SimFileFixture>();

@@ -2,10 +2,13 @@
 // below HKEY_LOCAL_MACHINE (32-bit view), both removed afterwards. No fault injection here.
 #include "tests/support/fixtures.h"
 
+#include "platform/win32/disk.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_window.h"
 
 #include <windows.h>
 
@@ -18,8 +21,8 @@
 namespace testsupport {
 namespace {
 
+namespace disk = platform::win32::disk;
 using platform::win32::FileHandle;
-using platform::win32::FindHandle;
 using platform::win32::Narrow;
 using platform::win32::RegistryKey;
 using platform::win32::Widen;
@@ -30,53 +33,6 @@ std::wstring UniqueSuffix() {
     LARGE_INTEGER counter;
     QueryPerformanceCounter(&counter);
     return std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter.QuadPart);
-}
-
-std::wstring TempFolder() {
-    std::wstring path(MAX_PATH + 1, L'\0');
-    for (;;) {
-        const DWORD length = GetTempPathW(static_cast<DWORD>(path.size()), path.data());
-        if (length == 0) {
-            throw std::runtime_error("no temp folder");
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(length + 1);
-    }
-}
-
-// Names in a folder, without "." and "..".
-std::vector<std::wstring> Entries(const std::wstring& folder) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileExW(WidePath(Narrow(folder + L"\\*")).c_str(), FindExInfoBasic, &data,
-                                     FindExSearchNameMatch, nullptr, 0));
-    for (bool more = find.Valid(); more; more = FindNextFileW(find.Get(), &data)) {
-        const std::wstring name = data.cFileName;
-        if (name != L"." && name != L"..") {
-            names.push_back(name);
-        }
-    }
-    return names;
-}
-
-void DeleteTree(const std::wstring& path) {
-    const std::wstring wide = WidePath(Narrow(path));
-    const DWORD attributes = GetFileAttributesW(wide.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return;
-    }
-    SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL | (attributes & FILE_ATTRIBUTE_DIRECTORY));
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        DeleteFileW(wide.c_str());
-        return;
-    }
-    for (const auto& name : Entries(path)) {
-        DeleteTree(path + L"\\" + name);
-    }
-    RemoveDirectoryW(wide.c_str());
 }
 
 // A well-known SID in a buffer of its own.
@@ -95,7 +51,7 @@ std::vector<BYTE> CurrentUserSid() {
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &raw)) {
         throw std::runtime_error("cannot open the process token");
     }
-    const FileHandle token(raw);
+    const platform::win32::KernelHandle token(raw);
     std::vector<BYTE> buffer(256);
     DWORD size = 0;
     if (!GetTokenInformation(token.Get(), TokenUser, buffer.data(), static_cast<DWORD>(buffer.size()),
@@ -119,7 +75,7 @@ EXPLICIT_ACCESSW Grant(std::vector<BYTE>& sid, DWORD rights) {
 class Win32FileFixture : public FileFixture {
 public:
     Win32FileFixture() {
-        const std::wstring temp = TempFolder();
+        const std::wstring temp = Widen(disk::TempFolder());
         for (int attempt = 0; root_.empty(); ++attempt) {
             const std::wstring candidate =
                 temp + L"TrimlodeTest-" + UniqueSuffix() + L"-" + std::to_wstring(attempt);
@@ -132,49 +88,21 @@ public:
     }
     ~Win32FileFixture() override {
         locks_.clear();
-        DeleteTree(root_.substr(0, root_.size() - 1));
+        try {
+            disk::RemoveTree(Narrow(root_));
+        } catch (const std::runtime_error&) {
+            // A scratch folder left behind in the temp folder harms no later run.
+        }
     }
 
     platform::FileSystem& Files() override { return files_; }
     std::string Root() const override { return Narrow(root_); }
 
-    void MakeFolders(const std::string& path) override {
-        const std::wstring wide = Widen(path);
-        for (std::size_t cut = wide.find(L'\\', 3); cut != std::wstring::npos;
-             cut = wide.find(L'\\', cut + 1)) {
-            CreateDirectoryW(WidePath(Narrow(wide.substr(0, cut))).c_str(), nullptr);
-        }
-        CreateDirectoryW(WidePath(path).c_str(), nullptr);
-        if (!Exists(path)) {
-            throw std::runtime_error("cannot create folder " + path);
-        }
-    }
-
+    void MakeFolders(const std::string& path) override { disk::MakeFolders(path); }
     void WriteFile(const std::string& path, const std::string& content) override {
-        FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD written = 0;
-        if (!file.Valid() ||
-            !::WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr)) {
-            throw std::runtime_error("cannot write " + path);
-        }
+        disk::WriteFile(path, content);
     }
-
-    std::optional<std::string> ReadFile(const std::string& path) override {
-        FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid()) {
-            return std::nullopt;
-        }
-        std::string content;
-        char buffer[4096];
-        DWORD read = 0;
-        while (::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
-            content.append(buffer, read);
-        }
-        return content;
-    }
+    std::optional<std::string> ReadFile(const std::string& path) override { return disk::ReadFile(path); }
 
     void SetAttributes(const std::string& path, std::uint32_t attributes) override {
         const DWORD bits = attributes & ~platform::attr::kDirectory;
@@ -213,18 +141,8 @@ public:
                kept->othersMayChange == security.othersMayChange;
     }
 
-    bool Exists(const std::string& path) override {
-        return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-    }
-
-    std::vector<std::string> List(const std::string& folder) override {
-        std::vector<std::string> names;
-        for (const auto& name : Entries(Widen(folder))) {
-            names.push_back(Narrow(name));
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    bool Exists(const std::string& path) override { return disk::Exists(path); }
+    std::vector<std::string> List(const std::string& folder) override { return disk::List(folder); }
 
     void Lock(const std::string& path) override {
         FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
@@ -307,7 +225,47 @@ private:
     RegistryKey key_;
 };
 
+class Win32WindowFixture : public WindowFixture {
+public:
+    platform::WindowLibrary& Windows() override { return windows_; }
+    void Click(platform::Form& form, const std::string& control) override {
+        SendMessageW(ControlOf(form, control).Window(), BM_CLICK, 0, 0);
+    }
+    // The group's buttons are its child windows, in item order.
+    void ChooseItem(platform::Form& form, const std::string& radioGroup, int index) override {
+        HWND button = GetWindow(ControlOf(form, radioGroup).Window(), GW_CHILD);
+        for (int i = 0; i < index && button; ++i) {
+            button = GetWindow(button, GW_HWNDNEXT);
+        }
+        SendMessageW(button, BM_CLICK, 0, 0);
+    }
+    std::string Focused(platform::Form& form, const std::vector<std::string>& controls) override {
+        const HWND focus = GetFocus();
+        for (const std::string& name : controls) {
+            if (ControlOf(form, name).Owns(focus)) {
+                return name;
+            }
+        }
+        return {};
+    }
+
+private:
+    static platform::win32::Win32Control& ControlOf(platform::Form& form, const std::string& name) {
+        auto* control = dynamic_cast<platform::win32::Win32Control*>(form.FindControl(name));
+        if (!control) {
+            throw std::logic_error("no control named " + name);
+        }
+        return *control;
+    }
+
+    platform::win32::Win32WindowLibrary windows_;
+};
+
 } // namespace
+
+std::unique_ptr<WindowFixture> MakeWindowFixture() {
+    return std::make_unique<Win32WindowFixture>();
+}
 
 std::unique_ptr<FileFixture> MakeFileFixture() {
     return std::make_unique<Win32FileFixture>();

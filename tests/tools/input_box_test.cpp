@@ -13,6 +13,8 @@
 
 namespace {
 
+const platform::win32::InputBoxButtons kButtons{"OK", "Cancel"};
+
 using namespace std::chrono_literals;
 
 const std::string kWipePrompt =
@@ -168,7 +170,8 @@ TEST(InputBox, ShowsTheWipeQuestionAndReturnsTheTypedWord) {
         Type(dialog, L"WipeMyDevice");
         PressKey(dialog, VK_RETURN);
     });
-    const std::string typed = platform::win32::RunInputBox(nullptr, "Wipe Phone", kWipePrompt, "", 255);
+    const std::string typed =
+        platform::win32::RunInputBox(nullptr, "Wipe Phone", kWipePrompt, "", 255, kButtons);
     ASSERT_TRUE(driver.Finish());
     EXPECT_EQ(typed, "WipeMyDevice");
 
@@ -215,7 +218,8 @@ TEST(InputBox, ReturnsTheTextExactlyAsEdited) {
             Type(dialog, c.typed);
             ClickButton(dialog, IDOK);
         });
-        EXPECT_EQ(platform::win32::RunInputBox(nullptr, "Exact text", "Type:", "", 255), c.expected);
+        EXPECT_EQ(platform::win32::RunInputBox(nullptr, "Exact text", "Type:", "", 255, kButtons),
+                  c.expected);
         EXPECT_TRUE(driver.Finish());
     }
 }
@@ -234,7 +238,7 @@ TEST(InputBox, CancelEscAndTheCloseBoxGiveTheDefaultText) {
                 Type(dialog, L"WipeMyDevice");
                 dismiss(dialog);
             });
-            EXPECT_EQ(platform::win32::RunInputBox(nullptr, "Dismissed", "Type:", defaultText, 255),
+            EXPECT_EQ(platform::win32::RunInputBox(nullptr, "Dismissed", "Type:", defaultText, 255, kButtons),
                       defaultText)
                 << way;
             EXPECT_TRUE(driver.Finish()) << way;
@@ -248,7 +252,8 @@ TEST(InputBox, TakesAtMostTheLimit) {
         Type(dialog, std::wstring(300, L'x'));
         PressKey(dialog, VK_RETURN);
     });
-    EXPECT_EQ(platform::win32::RunInputBox(nullptr, "Limited", "Type:", "", 255), std::string(255, 'x'));
+    EXPECT_EQ(platform::win32::RunInputBox(nullptr, "Limited", "Type:", "", 255, kButtons),
+              std::string(255, 'x'));
     EXPECT_TRUE(driver.Finish());
 }
 

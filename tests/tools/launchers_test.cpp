@@ -1,3 +1,4 @@
+#include "install/program_files.h"
 #include "platform/sim/sim_registry.h"
 #include "tools/launchers.h"
 
@@ -7,7 +8,6 @@
 
 namespace {
 
-using platform::HandlerError;
 using platform::sim::SimRegistry;
 
 const char* const kKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
@@ -64,16 +64,17 @@ TEST(DesktopManager, RegistryErrorsStopTheLaunch) {
     unreadable.SetString(kKey, kValue, "C:\\Program Files");
     unreadable.InjectReadFailure(kKey, kValue);
 
-    const std::pair<SimRegistry*, std::string> cases[] = {
-        {&wrongType, "Invalid data type for 'ProgramFilesDir'"},
-        {&unreadable, "Failed to get data for 'ProgramFilesDir'"},
+    using Problem = install::ProgramFilesDirError::Problem;
+    const std::pair<SimRegistry*, Problem> cases[] = {
+        {&wrongType, Problem::InvalidType},
+        {&unreadable, Problem::ReadFailed},
     };
-    for (const auto& [registry, message] : cases) {
+    for (const auto& [registry, problem] : cases) {
         try {
             tools::DesktopManagerLaunch(*registry);
-            ADD_FAILURE() << "no error for: " << message;
-        } catch (const HandlerError& error) {
-            EXPECT_EQ(error.what(), message);
+            ADD_FAILURE() << "no error";
+        } catch (const install::ProgramFilesDirError& error) {
+            EXPECT_EQ(error.problem(), problem);
         }
     }
 }

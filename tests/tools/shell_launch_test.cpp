@@ -3,6 +3,8 @@
 // beside the test program (stand-ins in its "standins" folder).
 #ifdef _WIN32
 #include "platform/sim/sim_registry.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_shell.h"
 #include "tools/launchers.h"
 
@@ -27,21 +29,11 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 std::string Utf8(const fs::path& path) {
-    const std::wstring wide = path.wstring();
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                           nullptr, nullptr);
-    std::string text(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length, nullptr,
-                        nullptr);
-    return text;
+    return platform::win32::Narrow(path.wstring());
 }
 
 fs::path FromUtf8(const std::string& text) {
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return fs::path(wide);
+    return fs::path(platform::win32::Widen(text));
 }
 
 // Sets an environment variable for this process and the programs it starts, restoring the old value.
@@ -79,36 +71,20 @@ private:
     fs::path previous_;
 };
 
-class ProcessHandle {
-public:
-    explicit ProcessHandle(DWORD pid) : handle_(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid)) {}
-    ProcessHandle(const ProcessHandle&) = delete;
-    ProcessHandle& operator=(const ProcessHandle&) = delete;
-    ~ProcessHandle() {
-        if (handle_ != nullptr) {
-            CloseHandle(handle_);
-        }
-    }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
 std::set<DWORD> ProcessesNamed(const std::wstring& exeName) {
     std::set<DWORD> pids;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) {
+    const platform::win32::SnapshotHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot.Valid()) {
         return pids;
     }
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
-    for (BOOL found = Process32FirstW(snapshot, &entry); found; found = Process32NextW(snapshot, &entry)) {
+    for (BOOL found = Process32FirstW(snapshot.Get(), &entry); found;
+         found = Process32NextW(snapshot.Get(), &entry)) {
         if (_wcsicmp(entry.szExeFile, exeName.c_str()) == 0) {
             pids.insert(entry.th32ProcessID);
         }
     }
-    CloseHandle(snapshot);
     return pids;
 }
 
@@ -158,13 +134,13 @@ template <typename Condition> bool WaitUntil(Condition condition, std::chrono::m
 
 // Asks the process to close through its windows; ends it when it does not go within a few seconds.
 void CloseProcess(DWORD pid) {
-    const ProcessHandle process(pid);
+    const platform::win32::KernelHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid));
     for (const HWND window : VisibleWindows(pid)) {
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
-    if (process.get() != nullptr && WaitForSingleObject(process.get(), 5000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.get(), 1);
-        WaitForSingleObject(process.get(), 5000);
+    if (process.Valid() && WaitForSingleObject(process.Get(), 5000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.Get(), 1);
+        WaitForSingleObject(process.Get(), 5000);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "platform/sim/sim_window.h"
 #include "removal/module_catalogue.h"
 #include "ui/control_table.h"
+#include "ui/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +75,8 @@ TEST(ControlTable, CheckBoxesShowTheCatalogueCaptions) {
     }
     ASSERT_EQ(captions.size(), removal::ModuleCatalogue().size());
     for (const auto& option : removal::ModuleCatalogue()) {
-        EXPECT_EQ(captions[option.checkBox], option.caption) << option.checkBox;
+        EXPECT_EQ(captions[option.checkBox], ui::texts::Caption(option.checkBox)) << option.checkBox;
+        EXPECT_FALSE(captions[option.checkBox].empty()) << option.checkBox;
     }
 }
 

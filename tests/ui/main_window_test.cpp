@@ -6,6 +6,7 @@
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_window.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,16 +33,40 @@ const std::vector<std::string> kWallpaperModules = {"net_rim_bb_media_320x240_b.
 const std::vector<std::string> kOtherModules = {"net_rim_bb_phone_app.cod", "net_rim_vad.cod",
                                                 "net_rim_theme_10.cod"};
 
-// Dialogs that also note, for every plain message, whether the main window was already on screen.
+// Dialogs that also note, for every plain message, whether the main window was already on screen and
+// whether it still showed the wait cursor.
 class ObservedDialogs : public SimDialogs {
 public:
     explicit ObservedDialogs(const platform::sim::SimWindowLibrary& windows) : windows_(windows) {}
-    void ShowMessage(const std::string& text) override {
+    void ShowMessage(const std::string& caption, const std::string& text) override {
         const auto* form = windows_.LastForm();
         shownWithWindowVisible.push_back(form != nullptr && form->Shown());
-        SimDialogs::ShowMessage(text);
+        shownWithWaitCursor.push_back(form != nullptr && form->WaitCursorShown());
+        SimDialogs::ShowMessage(caption, text);
     }
     std::vector<bool> shownWithWindowVisible;
+    std::vector<bool> shownWithWaitCursor;
+
+private:
+    const platform::sim::SimWindowLibrary& windows_;
+};
+
+// A file system that notes, for every move, whether the main window showed the wait cursor, and can make a
+// move fail unexpectedly.
+class ObservedFiles : public platform::sim::SimFileSystem {
+public:
+    explicit ObservedFiles(const platform::sim::SimWindowLibrary& windows) : windows_(windows) {}
+    platform::Status MoveEntry(const std::string& from, const std::string& to) override {
+        const auto* form = windows_.LastForm();
+        movedWithWaitCursor.push_back(form != nullptr && form->WaitCursorShown());
+        if (movesBeforeThrow == 0) {
+            throw std::bad_alloc();
+        }
+        --movesBeforeThrow;
+        return SimFileSystem::MoveEntry(from, to);
+    }
+    std::vector<bool> movedWithWaitCursor;
+    int movesBeforeThrow = -1; // moves until one fails as if memory ran out; -1: none fails
 
 private:
     const platform::sim::SimWindowLibrary& windows_;
@@ -49,17 +74,6 @@ private:
 
 // The simulated file system, which can be told to throw from a move, as an allocation failing part-way
 // through a run would.
-class ThrowingFiles : public platform::sim::SimFileSystem {
-public:
-    platform::Status MoveEntry(const std::string& from, const std::string& to) override {
-        if (movesBeforeThrow == 0) {
-            throw std::bad_alloc();
-        }
-        --movesBeforeThrow;
-        return SimFileSystem::MoveEntry(from, to);
-    }
-    int movesBeforeThrow = -1; // -1: never
-};
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -104,13 +118,13 @@ protected:
         return found;
     }
 
-    platform::sim::SimRegistry registry;
-    ThrowingFiles files;
-    platform::sim::SimShell shell;
     platform::sim::SimWindowLibrary windows;
+    platform::sim::SimRegistry registry;
+    ObservedFiles files{windows};
+    platform::sim::SimShell shell;
     ObservedDialogs dialogs{windows};
     platform::Platform platform{registry, files, shell, dialogs, windows};
-    app::AppState state;
+    install::AppState state;
     std::unique_ptr<ui::TForm1> form;
 };
 
@@ -154,6 +168,23 @@ TEST_F(MainWindowTest, TypicalRoadRemovesWallpaperThenPutsItBack) {
     EXPECT_EQ(dialogs.Messages().size(), 2u);
 }
 
+TEST_F(MainWindowTest, RunsShowTheWaitCursorWhileTheyMoveAndNotWithTheirOutcome) {
+    InstallOs("4.5.0.44");
+    InstallVendorFile();
+    Start();
+    PickAndConfirm(0);
+    Window().Tick("wallpaper", true);
+    for (const char* run : {"ExcecuteSelectionButton", "resetfile"}) {
+        files.movedWithWaitCursor.clear();
+        Window().Click(run);
+        EXPECT_FALSE(files.movedWithWaitCursor.empty()) << run;
+        EXPECT_THAT(files.movedWithWaitCursor, ::testing::Each(true)) << run;
+        EXPECT_FALSE(dialogs.shownWithWaitCursor.back())
+            << run << ": the outcome shows with the usual cursor";
+        EXPECT_FALSE(Window().WaitCursorShown()) << run;
+    }
+}
+
 TEST_F(MainWindowTest, RunStoppedByAnUnexpectedErrorSaysHowToComplete) {
     InstallOs("4.5.0.44");
     Start();
@@ -182,6 +213,7 @@ TEST_F(MainWindowTest, RunStoppedByAnUnexpectedErrorSaysHowToComplete) {
     EXPECT_EQ(LastMessage(), "Action completed.");
     EXPECT_EQ(Removed("4.5.0.44"), Sorted(kWallpaperModules));
     EXPECT_TRUE(Window().Shown()) << "the program goes on";
+    EXPECT_FALSE(Window().WaitCursorShown());
 }
 
 TEST_F(MainWindowTest, EveryCommandAnswersWithNothingConfirmed) {
@@ -309,7 +341,7 @@ TEST_F(MainWindowTest, RegistryErrorDuringStartUpShowsTheErrorBoxAndKeepsThePlac
         SimDialogs seen;
         platform::sim::SimWindowLibrary library;
         platform::Platform broken{spoilt, files, shell, seen, library};
-        app::AppState fresh;
+        install::AppState fresh;
         spoilt.SetString(kCurrentVersion, "ProgramFilesDir", "C:\\Program Files");
         c.spoil(spoilt);
 

@@ -1,3 +1,5 @@
+// What only the headless window library does; the behaviour it shares with real windows is in
+// tests/platform/window_contract_test.cpp.
 #include "platform/sim/sim_window.h"
 
 #include <gtest/gtest.h>
@@ -29,57 +31,12 @@ protected:
     int clicks = 0;
 };
 
-TEST_F(SimWindowTest, RadioGroupRaisesItsClickOnlyForADifferentChoice) {
-    ControlDesign group = Design("List", ControlKind::RadioGroup, 0);
-    group.items = {"1.", "2."};
-    auto& list = form.AddControl(group, [this] { ++clicks; });
-    EXPECT_EQ(list.ItemIndex(), -1);
-
-    form.ChooseItem("List", 1);
-    form.ChooseItem("List", 1);
-    EXPECT_EQ(clicks, 1);
-    form.ChooseItem("List", 0);
-    EXPECT_EQ(clicks, 2);
-    list.SetItemIndex(1);
-    EXPECT_EQ(clicks, 2) << "a change made by the program raises no click";
-    EXPECT_THROW(form.ChooseItem("List", 2), std::out_of_range);
-
-    list.ClearItems();
-    EXPECT_EQ(list.ItemIndex(), -1);
-    list.AddItem("R&D");
-    EXPECT_EQ(list.Items(), std::vector<std::string>{"R&D"});
-}
-
-TEST_F(SimWindowTest, CheckBoxClickTogglesTheTickBeforeTheHandlerRuns) {
-    platform::Control* box = nullptr;
-    box =
-        &form.AddControl(Design("Box", ControlKind::CheckBox, 0), [&] { clicks += box->Checked() ? 10 : 1; });
-    form.Click("Box");
-    EXPECT_TRUE(box->Checked());
-    EXPECT_EQ(clicks, 10);
-    form.Tick("Box", true);
-    EXPECT_EQ(clicks, 10) << "no change, no click";
-    form.Tick("Box", false);
-    EXPECT_EQ(clicks, 11);
-}
-
 TEST_F(SimWindowTest, RejectsDuplicateNamesAndMissingParents) {
     form.AddControl(Design("A", ControlKind::Button, 0), {});
     EXPECT_THROW(form.AddControl(Design("A", ControlKind::Label), {}), std::invalid_argument);
     EXPECT_THROW(form.AddControl(Design("B", ControlKind::CheckBox, 0, "Group"), {}), std::invalid_argument);
     EXPECT_THROW(form.Get("Nothing"), std::out_of_range);
     EXPECT_EQ(form.FindControl("Nothing"), nullptr);
-}
-
-TEST_F(SimWindowTest, FocusGoesToTheFirstTabStopThatCanTakeIt) {
-    form.AddControl(Design("Heading", ControlKind::Label), {});
-    form.AddControl(Design("Group", ControlKind::GroupBox, 1), {});
-    form.AddControl(Design("Inner", ControlKind::CheckBox, 0, "Group"), {});
-    form.AddControl(Design("List", ControlKind::RadioGroup, 0), {});
-    form.AddControl(Design("Go", ControlKind::Button, 2), {});
-    EXPECT_EQ(form.FocusedControl(), "");
-    form.Show();
-    EXPECT_EQ(form.FocusedControl(), "Inner") << "an empty radio group is passed over";
 }
 
 TEST_F(SimWindowTest, AcceleratorsShowOnlyOnButtonsCheckBoxesAndGroupBoxes) {

@@ -1,4 +1,4 @@
-#include "demo/disk.h"
+#include "platform/win32/disk.h"
 
 #include "platform/win32/handles.h"
 #include "platform/win32/system_error.h"
@@ -9,13 +9,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace demo::disk {
+namespace platform::win32::disk {
 namespace {
-
-using platform::win32::FileHandle;
-using platform::win32::FindHandle;
-using platform::win32::SystemErrorText;
-using platform::win32::Widen;
 
 [[noreturn]] void Fail(const std::string& what, const std::string& path, DWORD code) {
     throw std::runtime_error(what + " " + path + ": " + SystemErrorText(code));
@@ -35,7 +30,7 @@ std::string WithoutTrailingSlash(std::string path) {
 } // namespace
 
 std::uint32_t Attributes(const std::string& path) {
-    return GetFileAttributesW(Widen(WithoutTrailingSlash(path)).c_str());
+    return GetFileAttributesW(WidePath(WithoutTrailingSlash(path)).c_str());
 }
 
 bool Exists(const std::string& path) {
@@ -52,12 +47,12 @@ void MakeFolders(const std::string& path) {
     if (folder.size() <= 3 || IsFolder(folder))
         return;
     MakeFolders(ParentOf(folder));
-    if (!CreateDirectoryW(Widen(folder).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+    if (!CreateDirectoryW(WidePath(folder).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
         Fail("cannot create", folder, GetLastError());
 }
 
 void WriteFile(const std::string& path, const std::string& content) {
-    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         Fail("cannot write", path, GetLastError());
@@ -68,8 +63,9 @@ void WriteFile(const std::string& path, const std::string& content) {
 }
 
 std::optional<std::string> ReadFile(const std::string& path) {
-    FileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileW(WidePath(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         const DWORD code = GetLastError();
         if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND)
@@ -87,13 +83,13 @@ std::optional<std::string> ReadFile(const std::string& path) {
 std::vector<std::string> List(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileW(Widen(WithoutTrailingSlash(folder) + "\\*").c_str(), &data));
+    FindHandle find(FindFirstFileW(WidePath(WithoutTrailingSlash(folder) + "\\*").c_str(), &data));
     if (!find.Valid())
         return names;
     do {
         const std::wstring name = data.cFileName;
         if (name != L"." && name != L"..")
-            names.push_back(platform::win32::Narrow(name));
+            names.push_back(Narrow(name));
     } while (FindNextFileW(find.Get(), &data));
     std::sort(names.begin(), names.end());
     return names;
@@ -105,20 +101,35 @@ void RemoveTree(const std::string& path) {
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return;
     // Read-only entries would refuse deletion; the demo's own tests make some of them so.
-    SetFileAttributesW(Widen(target).c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(WidePath(target).c_str(), FILE_ATTRIBUTE_NORMAL);
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
         for (const auto& name : List(target))
             RemoveTree(target + "\\" + name);
-        if (!RemoveDirectoryW(Widen(target).c_str()))
+        if (!RemoveDirectoryW(WidePath(target).c_str()))
             Fail("cannot remove", target, GetLastError());
-    } else if (!DeleteFileW(Widen(target).c_str())) {
+    } else if (!DeleteFileW(WidePath(target).c_str())) {
         Fail("cannot remove", target, GetLastError());
     }
 }
 
 void Copy(const std::string& from, const std::string& to) {
-    if (!CopyFileW(Widen(from).c_str(), Widen(to).c_str(), FALSE))
+    if (!CopyFileW(WidePath(from).c_str(), WidePath(to).c_str(), FALSE))
         Fail("cannot copy to " + to + " from", from, GetLastError());
 }
 
-} // namespace demo::disk
+std::string TempFolder() {
+    std::wstring path(MAX_PATH + 1, L'\0');
+    for (;;) {
+        const DWORD length = GetTempPathW(static_cast<DWORD>(path.size()), path.data());
+        if (length == 0) {
+            Fail("cannot find", "the temporary folder", GetLastError());
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return Narrow(path);
+        }
+        path.resize(length + 1);
+    }
+}
+
+} // namespace platform::win32::disk
