@@ -1,6 +1,5 @@
 // trimlode-cli.exe used as a script would use it, on the seeded installation, alone and together with
 // trimlode.exe: each sees what the other did and undoes it.
-#include "demo/disk.h"
 #include "demo/module_list.h"
 #include "demo/seed.h"
 #include "e2e/driver/console_run.h"
@@ -8,6 +7,7 @@
 #include "e2e/driver/fixture.h"
 #include "e2e/driver/gui.h"
 #include "install/paths.h"
+#include "platform/win32/disk.h"
 #include "platform/win32/wide.h"
 #include "removal/module_catalogue.h"
 
@@ -69,8 +69,8 @@ protected:
         const std::string java = install::JavaDir(Rim(), os);
         const std::string removed = install::RemovedDir(Rim(), os);
         for (const auto& name : SeededNames(os)) {
-            const auto home = demo::disk::ReadFile(java + name);
-            const auto aside = demo::disk::ReadFile(removed + name);
+            const auto home = platform::win32::disk::ReadFile(java + name);
+            const auto aside = platform::win32::disk::ReadFile(removed + name);
             EXPECT_NE(home.has_value(), aside.has_value()) << name;
             EXPECT_EQ(home ? home : aside, demo::ModuleContent(os, name)) << name;
         }
@@ -81,7 +81,7 @@ protected:
         app.Click(kConfirm);
         WaitFor("the confirmed name", [&] { return app.ConfirmedName() == os; });
         for (const auto& row : removal::ModuleCatalogue())
-            app.SetTicked(row.caption, true);
+            app.SetTicked(CaptionOf(row.checkBox), true);
         app.Click(kExecute);
         EXPECT_EQ(app.Acknowledge(), kCompleted);
     }
@@ -140,7 +140,7 @@ TEST_F(CliTest, DryRunListsEverythingAndMovesNothing) {
     const std::string os = FirstOs();
     // A name beyond the console's code page, to see it reach the script as UTF-8.
     const std::string unicode = "net_rim_vad_Größe_名前.cod";
-    demo::disk::WriteFile(install::JavaDir(Rim(), os) + unicode, "voice");
+    platform::win32::disk::WriteFile(install::JavaDir(Rim(), os) + unicode, "voice");
     const auto java = JavaNames(os);
 
     const ConsoleRun dry = Cli({"remove", os, "all", "--dry-run"});
@@ -151,7 +151,7 @@ TEST_F(CliTest, DryRunListsEverythingAndMovesNothing) {
     EXPECT_THAT(dry.out, HasSubstr("  " + unicode + "\n"));
     EXPECT_THAT(JavaNames(os), ElementsAreArray(java));
     EXPECT_TRUE(VendorFileHome());
-    EXPECT_FALSE(demo::disk::Exists(install::RemovedRoot(Rim())));
+    EXPECT_FALSE(platform::win32::disk::Exists(install::RemovedRoot(Rim())));
 }
 
 TEST_F(CliTest, CliRemovesAllAndTheWindowPutsItBack) {
@@ -173,7 +173,7 @@ TEST_F(CliTest, CliRemovesAllAndTheWindowPutsItBack) {
     EXPECT_THAT(JavaNames(os), ElementsAreArray(SeededNames(os)));
     EXPECT_THAT(RemovedNames(os), IsEmpty());
     ExpectEveryModuleOnce(os);
-    EXPECT_EQ(demo::disk::ReadFile(install::VendorFile(Rim())), demo::VendorFileContent());
+    EXPECT_EQ(platform::win32::disk::ReadFile(install::VendorFile(Rim())), demo::VendorFileContent());
 }
 
 TEST_F(CliTest, WindowRemovesAllAndTheCliRestores) {
@@ -189,7 +189,7 @@ TEST_F(CliTest, WindowRemovesAllAndTheCliRestores) {
     EXPECT_THAT(JavaNames(os), ElementsAreArray(SeededNames(os)));
     EXPECT_THAT(RemovedNames(os), IsEmpty());
     ExpectEveryModuleOnce(os);
-    EXPECT_EQ(demo::disk::ReadFile(install::VendorFile(Rim())), demo::VendorFileContent());
+    EXPECT_EQ(platform::win32::disk::ReadFile(install::VendorFile(Rim())), demo::VendorFileContent());
 }
 
 TEST_F(CliTest, EveryExitCode) {
@@ -197,15 +197,15 @@ TEST_F(CliTest, EveryExitCode) {
     EXPECT_EQ(Cli({"status", os}).exitCode, 0u);
 
     // 1: a module whose name is already taken in the removed folder stays, and is named with the reason.
-    demo::disk::MakeFolders(install::RemovedDir(Rim(), os));
-    demo::disk::WriteFile(install::RemovedDir(Rim(), os) + "net_rim_vad.cod", "older copy");
+    platform::win32::disk::MakeFolders(install::RemovedDir(Rim(), os));
+    platform::win32::disk::WriteFile(install::RemovedDir(Rim(), os) + "net_rim_vad.cod", "older copy");
     const ConsoleRun clash = Cli({"remove", os, "vad"});
     EXPECT_EQ(clash.exitCode, 1u);
     EXPECT_THAT(clash.out, HasSubstr("Could not move 1 item(s):\n  net_rim_vad.cod: a file of that name is "
                                      "already in " +
                                      install::RemovedDir(Rim(), os) + "\n"));
     EXPECT_THAT(clash.out, HasSubstr("Action completed, but 1 item(s) could not be moved.\n"));
-    EXPECT_EQ(demo::disk::ReadFile(install::JavaDir(Rim(), os) + "net_rim_vad.cod"),
+    EXPECT_EQ(platform::win32::disk::ReadFile(install::JavaDir(Rim(), os) + "net_rim_vad.cod"),
               demo::ModuleContent(os, "net_rim_vad.cod"));
 
     // 2: usage errors, with the usage text, and nothing touched.

@@ -1,7 +1,7 @@
 #include "e2e/driver/console_run.h"
 
 #include "e2e/driver/gui.h"
-#include "e2e/driver/process.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/system_error.h"
 #include "platform/win32/wide.h"
 
@@ -15,11 +15,12 @@ namespace e2e {
 
 namespace {
 
+using platform::win32::KernelHandle;
 using platform::win32::Widen;
 
 struct Pipe {
-    OwnedHandle read;
-    OwnedHandle write; // inherited by the program
+    KernelHandle read;
+    KernelHandle write; // inherited by the program
 };
 
 Pipe MakePipe() {
@@ -29,7 +30,7 @@ Pipe MakePipe() {
     if (!CreatePipe(&read, &write, &inheritable, 0))
         throw std::runtime_error("cannot create a pipe");
     SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-    return {OwnedHandle(read), OwnedHandle(write)};
+    return {KernelHandle(read), KernelHandle(write)};
 }
 
 // Reads until the writer's end closes; run on its own thread so neither pipe can fill up and stall.
@@ -81,10 +82,10 @@ ConsoleRun RunConsole(const std::string& exe, const std::vector<std::string>& ar
         throw std::runtime_error("cannot start " + exe + ": " +
                                  platform::win32::SystemErrorText(GetLastError()));
     CloseHandle(info.hThread);
-    OwnedHandle process(info.hProcess);
+    KernelHandle process(info.hProcess);
     // Only the program holds the writing ends now, so the readers stop when it ends.
-    out.write = OwnedHandle();
-    err.write = OwnedHandle();
+    out.write.Reset();
+    err.write.Reset();
     ConsoleRun run;
     std::thread outReader(Drain, out.read.Get(), std::ref(run.out));
     std::thread errReader(Drain, err.read.Get(), std::ref(run.err));
