@@ -82,9 +82,8 @@ protected:
     }
     void Collect(const std::string& folder, std::map<std::string, std::string>& disk) {
         for (const auto& name : fx->List(folder)) {
-            const auto content = fx->ReadFile(folder + name);
-            if (content) {
-                disk[folder + name] = *content;
+            if (fx->Files().FileExists(folder + name)) {
+                disk[folder + name] = fx->ReadFile(folder + name).value_or("");
             } else {
                 Collect(folder + name + "\\", disk);
             }

@@ -45,19 +45,23 @@ protected:
         fx->WriteFile(install::VendorFile(rim), "<vendor/>");
     }
 
+    // A file's content, or "(folder)".
+    std::string ContentOf(const std::string& path) {
+        return fx->Files().FileExists(path) ? fx->ReadFile(path).value_or("") : "(folder)";
+    }
+
     // Every folder a run touches, with each file's content.
     std::map<std::string, std::string> Disk() {
         std::map<std::string, std::string> disk;
         for (const std::string& folder : {Java(), Removed(), install::AppLoaderDir(rim), rim}) {
             disk[folder] = "(folder)";
             for (const auto& name : fx->List(folder)) {
-                disk[folder + name] = fx->ReadFile(folder + name).value_or("(folder)");
+                disk[folder + name] = ContentOf(folder + name);
             }
         }
         disk[install::RemovedRoot(rim)] = fx->Exists(install::RemovedRoot(rim)) ? "(exists)" : "(none)";
         for (const auto& name : fx->List(install::RemovedRoot(rim))) {
-            disk["RemovedFiles\\" + name] =
-                fx->ReadFile(install::RemovedRoot(rim) + "\\" + name).value_or("");
+            disk["RemovedFiles\\" + name] = ContentOf(install::RemovedRoot(rim) + "\\" + name);
         }
         return disk;
     }
