@@ -4,10 +4,12 @@
 // a slower moment of the machine weighs on both alike; each program's minimum and median and the ratio of
 // the medians are printed.
 //
-// Usage: trimlode_bench_startup [--runs N] [--os-count N] [--compare PROGRAM]
+// Usage: trimlode_bench_startup [--runs N] [--os-count N] [--compare PROGRAM] [--floor]
 //   --os-count lays out N operating-system folders (at least the demo's own) before the runs.
 //   --compare times another build of trimlode.exe (a copy of an earlier one, say) in the same runs, so a
 //             change is judged against what it replaces under the same load of the machine.
+//   --floor   also times the bare window that loads common controls 6, the least any program with themed
+//             controls pays.
 #include "demo/module_list.h"
 #include "demo/seed.h"
 #include "install/paths.h"
@@ -41,6 +43,7 @@ struct Options {
     int runs = 21;
     int osCount = 0; // 0: the demo's own operating systems
     std::string compared;
+    bool floor = false;
 };
 
 struct Program {
@@ -164,6 +167,8 @@ Options Parse(int argc, char** argv) {
             options.osCount = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--compare") == 0 && hasValue) {
             options.compared = argv[++i];
+        } else if (std::strcmp(argv[i], "--floor") == 0) {
+            options.floor = true;
         } else {
             throw std::invalid_argument(std::string("unknown argument ") + argv[i]);
         }
@@ -179,6 +184,9 @@ int Run(const Options& options) {
     const std::wstring folder = Widen(OwnFolder());
     std::vector<Program> programs = {{"bare window", folder + L"\\trimlode_bench_bare_window.exe", false, {}},
                                      {"trimlode.exe", folder + L"\\trimlode.exe", true, {}}};
+    if (options.floor) {
+        programs.push_back({"bare+comctl6", folder + L"\\trimlode_bench_bare_controls.exe", false, {}});
+    }
     if (!options.compared.empty()) {
         // A bare file name is one beside this program.
         const std::wstring compared = Widen(options.compared);
