@@ -1,6 +1,12 @@
 // The yardstick of the start-up benchmark: the least a Win32 program does to show a window and answer
 // messages, with Trimlode's manifest, so both programs start under the same conditions.
+// Built a second time with TRIMLODE_BENCH_COMMON_CONTROLS, it also loads common controls 6 (and with them
+// the visual styles), as any program with themed controls must: the floor no such program goes below.
 #include <windows.h>
+
+#ifdef TRIMLODE_BENCH_COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 namespace {
 
@@ -15,6 +21,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+#ifdef TRIMLODE_BENCH_COMMON_CONTROLS
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+#endif
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = WindowProc;

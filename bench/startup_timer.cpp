@@ -4,12 +4,16 @@
 // a slower moment of the machine weighs on both alike; each program's minimum and median and the ratio of
 // the medians are printed.
 //
-// Usage: trimlode_bench_startup [--runs N] [--os-count N]
+// Usage: trimlode_bench_startup [--runs N] [--os-count N] [--compare PROGRAM] [--floor]
 //   --os-count lays out N operating-system folders (at least the demo's own) before the runs.
-#include "platform/win32/disk.h"
+//   --compare times another build of trimlode.exe (a copy of an earlier one, say) in the same runs, so a
+//             change is judged against what it replaces under the same load of the machine.
+//   --floor   also times the bare window that loads common controls 6, the least any program with themed
+//             controls pays.
 #include "demo/module_list.h"
 #include "demo/seed.h"
 #include "install/paths.h"
+#include "platform/win32/disk.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/system_api.h"
 #include "platform/win32/system_error.h"
@@ -38,6 +42,8 @@ constexpr DWORD kExitTimeoutMs = 10000;
 struct Options {
     int runs = 21;
     int osCount = 0; // 0: the demo's own operating systems
+    std::string compared;
+    bool floor = false;
 };
 
 struct Program {
@@ -159,6 +165,10 @@ Options Parse(int argc, char** argv) {
             options.runs = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--os-count") == 0 && hasValue) {
             options.osCount = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--compare") == 0 && hasValue) {
+            options.compared = argv[++i];
+        } else if (std::strcmp(argv[i], "--floor") == 0) {
+            options.floor = true;
         } else {
             throw std::invalid_argument(std::string("unknown argument ") + argv[i]);
         }
@@ -174,6 +184,15 @@ int Run(const Options& options) {
     const std::wstring folder = Widen(OwnFolder());
     std::vector<Program> programs = {{"bare window", folder + L"\\trimlode_bench_bare_window.exe", false, {}},
                                      {"trimlode.exe", folder + L"\\trimlode.exe", true, {}}};
+    if (options.floor) {
+        programs.push_back({"bare+comctl6", folder + L"\\trimlode_bench_bare_controls.exe", false, {}});
+    }
+    if (!options.compared.empty()) {
+        // A bare file name is one beside this program.
+        const std::wstring compared = Widen(options.compared);
+        const bool bare = compared.find_first_of(L"\\/") == std::wstring::npos;
+        programs.push_back({"compared", bare ? folder + L"\\" + compared : compared, true, {}});
+    }
     std::printf("start-up until the window is ready, %d operating systems listed, %d runs each\n", listed,
                 options.runs);
     for (Program& program : programs) {
@@ -186,8 +205,9 @@ int Run(const Options& options) {
     }
     for (const Program& program : programs) {
         const double fastest = *std::min_element(program.milliseconds.begin(), program.milliseconds.end());
-        std::printf("%-12s min %7.1f ms   median %7.1f ms\n", program.name.c_str(), fastest,
-                    Median(program.milliseconds));
+        std::printf("%-12s min %7.1f ms   median %7.1f ms   ratio to the bare window %.2f\n",
+                    program.name.c_str(), fastest, Median(program.milliseconds),
+                    Median(program.milliseconds) / Median(programs[0].milliseconds));
     }
     const double ratio = Median(programs[1].milliseconds) / Median(programs[0].milliseconds);
     std::printf("ratio of medians (trimlode.exe / bare window): %.2f\n", ratio);

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Start-up benchmark: trimlode.exe against a bare window with the same manifest, both under Wine in the
 # project's prefix, runs interleaved; prints each program's minimum and median and the ratio of medians.
-# Usage: scripts/bench-startup.sh [--runs N] [--os-count N]
-#   --os-count N  lists N operating-system folders (for instance 1500) instead of the demo's own two.
+# Usage: scripts/bench-startup.sh [--runs N] [--os-count N] [--compare PROGRAM] [--floor]
+#   --os-count N       lists N operating-system folders (for instance 1500) instead of the demo's own two.
+#   --compare PROGRAM  times another trimlode.exe in the same runs (a file name is one in the build folder),
+#                      for instance a copy of the build before a change.
+#   --floor            also times the bare window with common controls 6 loaded: what themed controls cost
+#                      any program before it creates one.
 # Builds what it needs first, in the Windows build this machine's Wine runs (build/win32, or build/win64
 # where 32-bit programs cannot run). Without a display it runs on a virtual screen.
 set -euo pipefail

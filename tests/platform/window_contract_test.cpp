@@ -3,6 +3,8 @@
 #include "platform/window.h"
 #include "tests/support/fixtures.h"
 
+#include "tests/support/control_designs.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -14,19 +16,7 @@ namespace {
 using platform::ControlDesign;
 using platform::ControlKind;
 
-ControlDesign Design(const char* name, ControlKind kind, int tabOrder = -1, const char* parent = "") {
-    ControlDesign design;
-    design.name = name;
-    design.kind = kind;
-    design.left = 8;
-    design.top = 8;
-    design.width = 200;
-    design.height = kind == ControlKind::RadioGroup || kind == ControlKind::GroupBox ? 120 : 20;
-    design.caption = name;
-    design.tabOrder = tabOrder;
-    design.parent = parent;
-    return design;
-}
+using test_support::TestControl;
 
 platform::FormDesign TestForm() {
     platform::FormDesign form;
@@ -49,7 +39,7 @@ protected:
 };
 
 TEST_F(WindowContract, RadioGroupReportsOnlyAChangedChoice) {
-    ControlDesign group = Design("List", ControlKind::RadioGroup, 0);
+    ControlDesign group = TestControl("List", ControlKind::RadioGroup, 0);
     group.items = {"1.", "2."};
     auto& list = form->AddControl(group, count);
     EXPECT_EQ(list.Items(), (std::vector<std::string>{"1.", "2."}));
@@ -78,9 +68,9 @@ TEST_F(WindowContract, RadioGroupReportsOnlyAChangedChoice) {
 }
 
 TEST_F(WindowContract, CheckBoxTicksBeforeItsHandlerRunsAndTheProgramsTickRaisesNoClick) {
-    form->AddControl(Design("Box", ControlKind::GroupBox, 0), nullptr);
+    form->AddControl(TestControl("Box", ControlKind::GroupBox, 0), nullptr);
     platform::Control* tick = nullptr;
-    tick = &form->AddControl(Design("Tick", ControlKind::CheckBox, 0, "Box"),
+    tick = &form->AddControl(TestControl("Tick", ControlKind::CheckBox, 0, "Box"),
                              [&] { clicks += tick->Checked() ? 10 : 1; });
     form->Show();
     EXPECT_FALSE(tick->Checked());
@@ -93,8 +83,8 @@ TEST_F(WindowContract, CheckBoxTicksBeforeItsHandlerRunsAndTheProgramsTickRaises
 }
 
 TEST_F(WindowContract, CaptionsAreKeptAsSetAndControlsFoundByName) {
-    auto& button = form->AddControl(Design("Go", ControlKind::Button, 0), count);
-    auto& label = form->AddControl(Design("Heading", ControlKind::Label), nullptr);
+    auto& button = form->AddControl(TestControl("Go", ControlKind::Button, 0), count);
+    auto& label = form->AddControl(TestControl("Heading", ControlKind::Label), nullptr);
     button.SetCaption("&Save && Go");
     label.SetCaption("R&D");
     EXPECT_EQ(button.Caption(), "&Save && Go");
@@ -107,11 +97,11 @@ TEST_F(WindowContract, CaptionsAreKeptAsSetAndControlsFoundByName) {
 }
 
 TEST_F(WindowContract, FocusStartsAtTheFirstTabStopThatCanTakeIt) {
-    form->AddControl(Design("Heading", ControlKind::Label), nullptr);
-    form->AddControl(Design("Group", ControlKind::GroupBox, 1), nullptr);
-    form->AddControl(Design("Inner", ControlKind::CheckBox, 0, "Group"), nullptr);
-    form->AddControl(Design("List", ControlKind::RadioGroup, 0), nullptr);
-    form->AddControl(Design("Go", ControlKind::Button, 2), nullptr);
+    form->AddControl(TestControl("Heading", ControlKind::Label), nullptr);
+    form->AddControl(TestControl("Group", ControlKind::GroupBox, 1), nullptr);
+    form->AddControl(TestControl("Inner", ControlKind::CheckBox, 0, "Group"), nullptr);
+    form->AddControl(TestControl("List", ControlKind::RadioGroup, 0), nullptr);
+    form->AddControl(TestControl("Go", ControlKind::Button, 2), nullptr);
     form->Show();
     EXPECT_EQ(fixture->Focused(*form, {"Heading", "Group", "Inner", "List", "Go"}), "Inner")
         << "an empty radio group is passed over, a group box is entered";

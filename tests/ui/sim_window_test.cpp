@@ -2,6 +2,8 @@
 // tests/platform/window_contract_test.cpp.
 #include "platform/sim/sim_window.h"
 
+#include "tests/support/control_designs.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -12,14 +14,7 @@ namespace {
 using platform::ControlDesign;
 using platform::ControlKind;
 
-ControlDesign Design(const char* name, ControlKind kind, int tabOrder = -1, const char* parent = "") {
-    ControlDesign design;
-    design.name = name;
-    design.kind = kind;
-    design.tabOrder = tabOrder;
-    design.parent = parent;
-    return design;
-}
+using test_support::TestControl;
 
 class SimWindowTest : public ::testing::Test {
 protected:
@@ -32,16 +27,17 @@ protected:
 };
 
 TEST_F(SimWindowTest, RejectsDuplicateNamesAndMissingParents) {
-    form.AddControl(Design("A", ControlKind::Button, 0), {});
-    EXPECT_THROW(form.AddControl(Design("A", ControlKind::Label), {}), std::invalid_argument);
-    EXPECT_THROW(form.AddControl(Design("B", ControlKind::CheckBox, 0, "Group"), {}), std::invalid_argument);
+    form.AddControl(TestControl("A", ControlKind::Button, 0), {});
+    EXPECT_THROW(form.AddControl(TestControl("A", ControlKind::Label), {}), std::invalid_argument);
+    EXPECT_THROW(form.AddControl(TestControl("B", ControlKind::CheckBox, 0, "Group"), {}),
+                 std::invalid_argument);
     EXPECT_THROW(form.Get("Nothing"), std::out_of_range);
     EXPECT_EQ(form.FindControl("Nothing"), nullptr);
 }
 
 TEST_F(SimWindowTest, AcceleratorsShowOnlyOnButtonsCheckBoxesAndGroupBoxes) {
-    auto& button = form.AddControl(Design("B", ControlKind::Button), {});
-    auto& label = form.AddControl(Design("L", ControlKind::Label), {});
+    auto& button = form.AddControl(TestControl("B", ControlKind::Button), {});
+    auto& label = form.AddControl(TestControl("L", ControlKind::Label), {});
     button.SetCaption("&Save && Go");
     label.SetCaption("R&D");
     EXPECT_EQ(form.Get("B").DisplayedCaption(), "Save & Go");
