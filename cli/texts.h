@@ -1,7 +1,9 @@
 #pragma once
-// Every text trimlode-cli prints, apart from names, paths and the system's own error texts.
+// Every text trimlode-cli prints, apart from names, paths and the system's own error texts; the words it
+// shares with the window come from the window's texts (ui/texts.h).
 #include "install/program_files.h"
 #include "removal/move_report.h"
+#include "ui/texts.h"
 
 #include <string>
 
@@ -70,30 +72,10 @@ inline std::string NotAnOsName(const std::string& name) {
            "control characters, or be . or ..";
 }
 
-// Why an item could not be moved, worded as the window words it.
-inline std::string FailureReason(const removal::MoveFailure& failure) {
-    switch (failure.cause) {
-    case removal::MoveFailure::Cause::TargetExists:
-        return "a file of that name is already in " + failure.detail;
-    case removal::MoveFailure::Cause::UnsafeName:
-        return "its name leads out of the folder, so Trimlode leaves it where it is";
-    case removal::MoveFailure::Cause::FileInPlaceOfFolder:
-        return "this is a file, where Trimlode keeps a folder of removed modules; nothing was moved. Rename "
-               "or "
-               "move the file, then run again";
-    case removal::MoveFailure::Cause::System:
-        break;
-    }
-    return failure.detail;
-}
-
-// ProgramFilesDir could not be read.
-inline std::string ProgramFilesDirMessage(const install::ProgramFilesDirError& error) {
-    if (error.problem() == install::ProgramFilesDirError::Problem::InvalidType) {
-        return "Invalid data type for '" + error.valueName() + "'";
-    }
-    return "Failed to get data for '" + error.valueName() + "'";
-}
+// Why an item could not be moved, and why ProgramFilesDir could not be read: worded as the window words
+// them, from the window's own texts.
+using ui::texts::FailureReason;
+using ui::texts::ProgramFilesDirMessage;
 
 // No installation, no such operating system.
 inline std::string NoOperatingSystems(const std::string& loaderFiles) {
