@@ -25,18 +25,6 @@ using testing::HasSubstr;
 using testing::IsEmpty;
 using testing::StartsWith;
 
-constexpr char kConfirm[] = "Confirm Operating System Selection";
-constexpr char kExecute[] = "Execute Selections";
-constexpr char kPutBack[] = "Put It Back";
-constexpr char kCompleted[] = "Action completed.";
-
-const std::string& FirstOs() {
-    return demo::DemoModules().operatingSystems.front();
-}
-const std::string& LastOs() {
-    return demo::DemoModules().operatingSystems.back();
-}
-
 class CliTest : public TrimlodeTest {
 protected:
     // Started in the scratch folder, like trimlode.exe, so nothing is found relative to the current folder.

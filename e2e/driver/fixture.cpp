@@ -30,6 +30,13 @@ std::vector<std::string> Sorted(std::vector<std::string> names) {
 
 } // namespace
 
+const std::string& FirstOs() {
+    return demo::DemoModules().operatingSystems.front();
+}
+const std::string& LastOs() {
+    return demo::DemoModules().operatingSystems.back();
+}
+
 void TrimlodeTest::SetUp() {
     ASSERT_TRUE(Env().problem.empty()) << Env().problem;
     const auto result =

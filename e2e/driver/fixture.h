@@ -8,6 +8,16 @@
 
 namespace e2e {
 
+// What a person reads and clicks, typed out as they see it.
+inline constexpr char kConfirm[] = "Confirm Operating System Selection";
+inline constexpr char kExecute[] = "Execute Selections";
+inline constexpr char kPutBack[] = "Put It Back";
+inline constexpr char kCompleted[] = "Action completed.";
+
+// The demo installation's first and last operating systems, in the list's order.
+const std::string& FirstOs();
+const std::string& LastOs();
+
 // Every scenario starts from a freshly seeded demo installation and an empty stand-in log.
 class TrimlodeTest : public testing::Test {
 protected:

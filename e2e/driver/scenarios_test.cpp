@@ -21,22 +21,11 @@ using testing::ElementsAreArray;
 using testing::HasSubstr;
 using testing::IsEmpty;
 
-constexpr char kConfirm[] = "Confirm Operating System Selection";
-constexpr char kExecute[] = "Execute Selections";
-constexpr char kPutBack[] = "Put It Back";
 constexpr char kConfirmFirst[] = "Please confirm an Operating System first.";
 constexpr char kSelectFirst[] = "Please select an Operating System first.";
-constexpr char kCompleted[] = "Action completed.";
 
 // Long enough for a wrongly started program or a stray message box to show itself.
 constexpr std::chrono::milliseconds kSettle{1500};
-
-const std::string& FirstOs() {
-    return demo::DemoModules().operatingSystems.front();
-}
-const std::string& LastOs() {
-    return demo::DemoModules().operatingSystems.back();
-}
 
 void ExpectNoDialog(const Trimlode& app) {
     std::this_thread::sleep_for(kSettle);
